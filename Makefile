@@ -1,0 +1,27 @@
+# Set-up, build, run and test on Debian 12. `make run` and `make test` do everything.
+PRESET ?= default
+BUILD  := build
+RUNDIR := $(BUILD)/run
+JOBS   ?= $(shell nproc)
+
+.PHONY: all deps build run test clean
+
+all: build
+
+deps:
+	@tools/install-deps.sh
+
+build: deps
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+# The program opens its files by bare name, so it runs inside a working folder.
+run: build
+	mkdir -p $(RUNDIR)
+	cd $(RUNDIR) && ../app/quorvel
+
+test: build
+	ctest --preset $(PRESET) -j $(JOBS)
+
+clean:
+	rm -rf build build-release build-asan

@@ -1,0 +1,15 @@
+# Compile settings shared by every target of the tree.
+add_library(quorvel_options INTERFACE)
+target_compile_options(quorvel_options INTERFACE -Wall -Wextra -Wpedantic -Werror)
+# Results depend on exact single-precision arithmetic: keep the compiler from contracting or reassociating.
+target_compile_options(quorvel_options INTERFACE -ffp-contract=off -fno-fast-math)
+target_compile_definitions(quorvel_options INTERFACE
+    QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_USE_QSTRINGBUILDER QT_NO_KEYWORDS)
+
+# quorvel_library(<name> SOURCES ... [DEPS ...]): one static library per folder.
+function(quorvel_library name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    add_library(${name} STATIC ${ARG_SOURCES})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE quorvel_options)
+endfunction()

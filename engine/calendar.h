@@ -1,0 +1,80 @@
+#pragma once
+
+// Calendar arithmetic. Every value is a single-precision float, as the program keeps
+// all its numbers; each stored intermediate is rounded to float.
+
+#include "engine/field_port.h"
+
+#include <string_view>
+
+namespace engine {
+
+struct Date
+{
+    float year = 0;
+    float month = 0;
+    float day = 0;
+};
+
+/// Era codes: 1–5 birth year (RADIO1–RADIO5), 6–10 displayed year (RADIO6–RADIO10),
+/// each group in the order 西暦, 平成, 昭和, 大正, 令和.
+/// Offset added to an era year: 0, 1988, 1925, 1911, 2018.
+float eraOffset(int eraCode);
+/// Whether an era year lies in the accepted range: 西暦 and 平成 Y ≥ 1, 昭和 1–63,
+/// 大正 1–15, 令和 1–45.
+bool eraYearAccepted(int eraCode, float eraYear);
+/// (Y − 1) + first Western year of the era; 平成 1 → 1989.
+float westernYear(int eraCode, float eraYear);
+
+bool isLeapYear(float year);
+/// 28–31; any month number outside 1–12 gives 30.
+float monthLength(float year, float month);
+
+/// Days counted so that 1 January of year 1 is day 1.
+float dayIndex(float year, float month, float day);
+/// Day index of day 1 of the month, minus 1.
+float monthStart(float year, float month);
+/// Serial day number (arbitrary origin); only differences are meaningful.
+float serialDay(float year, float month, float day);
+
+/// "%04u/%02u/%02u" text → date, from characters 1–4, 6–7 and 9–10.
+Date dateFromText(std::string_view todayText);
+/// Decimal value of the text as the fields read it: leading spaces skipped, an
+/// optional sign, digits and one decimal point; text that does not start with a
+/// number gives 0.
+float parseNumber(std::string_view text);
+
+/// The weekday of each day of the date table. The three steps keep their shared
+/// state between calls and are called once per day, in day order, after reset().
+class WeekdayState
+{
+public:
+    void reset() { m_dayCounter = 0; }
+
+    /// Reads EDIT4, EDIT5 and the checked display-era button, counts the next day.
+    void SBYOUBI(const FieldPort &window);
+    void SBYOUCAL();
+    void SBYOUKETE();
+
+    float year() const { return m_year; }
+    float month() const { return m_month; }
+    float day() const { return m_dayCounter; }
+    int number() const { return m_number; }
+    std::string_view name() const { return m_name; }
+    int colour() const { return m_colour; }
+
+private:
+    float m_year = 0;
+    float m_month = 0;
+    float m_dayCounter = 0;
+    float m_serial = 0;
+    int m_number = 0;
+    std::string_view m_name;
+    int m_colour = 0;
+};
+
+/// Weekday number 0–6 (0 Monday) → name "月" … "日" (UTF-8) and palette colour.
+std::string_view weekdayName(int number);
+int weekdayColour(int number);
+
+} // namespace engine

@@ -1,0 +1,62 @@
+#pragma once
+
+// The main window's redraw cycle: commands only set requests; after every event the
+// cycle looks at them, reads and checks the fields, steps the month and draws.
+
+#include "engine/field_port.h"
+#include "engine/input_check.h"
+
+namespace engine {
+
+/// What the cycle asks of the window beyond its fields.
+class CyclePort : public FieldPort
+{
+public:
+    /// White chart area (first pass of the wait loop).
+    virtual void clearChartArea() = 0;
+    /// Draws the whole chart for a checked input.
+    virtual void drawChart(const CheckedInput &input) = 0;
+    /// Runs the roster command for roster request 2 (clear) or 3 (save and pick).
+    virtual void rosterCommand(int request) = 0;
+};
+
+class RedrawCycle
+{
+public:
+    static constexpr int kRosterRedraw = 12;
+
+    explicit RedrawCycle(CyclePort &port) : m_port(port) {}
+
+    void setRedrawRequest(int request) { m_redrawRequest = request; }
+    void setRosterRequest(int request) { m_rosterRequest = request; }
+    void setRosterRedrawFlag() { m_rosterRedrawFlag = kRosterRedraw; }
+    void setBirthEra(int code) { m_birthEra = code; }
+    void setShownEra(int code) { m_shownEra = code; }
+
+    int redrawRequest() const { return m_redrawRequest; }
+    int rosterRequest() const { return m_rosterRequest; }
+    int rosterRedrawFlag() const { return m_rosterRedrawFlag; }
+    int birthEra() const { return m_birthEra; }
+    int shownEra() const { return m_shownEra; }
+    bool firstPassDone() const { return m_firstPassDone; }
+
+    /// The rest of a wait-loop pass after one event has been dispatched: roster redraw
+    /// flag, redraw request, roster request, length limits, first-pass paint; then the
+    /// requests are reset for the next pass. Runs as many passes as needed until
+    /// nothing is pending.
+    void afterEvent();
+
+private:
+    void readCheckAndDraw();
+    void readEraCodes();
+
+    CyclePort &m_port;
+    int m_redrawRequest = 0;
+    int m_rosterRequest = 0;
+    int m_rosterRedrawFlag = 0;
+    int m_birthEra = 1;
+    int m_shownEra = 6;
+    bool m_firstPassDone = false;
+};
+
+} // namespace engine

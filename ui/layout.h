@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QPoint>
+#include <QRgb>
+#include <QStringView>
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+namespace ui {
+
+enum class ControlKind { PushButton, OptionButton, TextField, Label };
+enum class Align { Left, Centre, Right };
+enum class Border { None, Flat, Sunken };
+/// State the Japanese input method is put in while the field has the focus.
+enum class InputMethod { Unset, On, Off, AlnumFull };
+
+inline constexpr QRgb kNavy = 0xff000080;
+inline constexpr QRgb kBlue = 0xff0000ff;
+inline constexpr QRgb kBlack = 0xff000000;
+inline constexpr QRgb kWhite = 0xffffffff;
+inline constexpr QRgb kSilver = 0xffc0c0c0;
+
+/// One control of a window, as the layout tables give it.
+struct ControlRow
+{
+    std::string_view name;      ///< e.g. "EDIT1"; looked up without regard to case
+    ControlKind kind;
+    QStringView caption;
+    int x, y, w, h;
+    double points;              ///< font size as created, in points
+    bool proportional = false;  ///< "ＭＳ Ｐゴシック" instead of "ＭＳ ゴシック"
+    bool bold = false;
+    QRgb text = kBlack;
+    QRgb back = kSilver;
+    Align align = Align::Left;
+    Border border = Border::None;
+    bool tabStop = false;
+    int maxBytes = 0;           ///< text fields: limit as created, in code-page-932 bytes
+    InputMethod inputMethod = InputMethod::Unset;
+    bool groupStart = false;    ///< option buttons: starts a new exclusive group
+    bool checked = false;
+    bool noScroll = false;      ///< text may not scroll past the visible width
+    std::string_view handler{}; ///< click procedure name, e.g. "BUTTON1_ON"
+};
+
+struct WindowLayout
+{
+    std::string_view name;
+    QStringView caption;
+    int clientWidth, clientHeight;
+    std::optional<QPoint> position; ///< outer top-left on screen; none: centred
+    QRgb background = kSilver;
+    std::span<const ControlRow> controls;
+};
+
+} // namespace ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+class QWidget;
+
+namespace ui {
+
+/// Modal message boxes. Buttons read "OK" and "キャンセル"; Esc and the close box
+/// answer Cancel. Tests queue the next answer instead of showing a dialog.
+class MessageBox
+{
+public:
+    enum class Buttons { Ok, OkCancel };
+    enum class Icon { Stop, Information };
+    enum class Answer { Ok, Cancel };
+
+    struct Shown
+    {
+        QWidget *owner = nullptr;
+        QString title;
+        QString text;
+        Buttons buttons = Buttons::Ok;
+        Icon icon = Icon::Information;
+    };
+
+    static Answer show(QWidget *owner, const QString &title, const QString &text, Buttons buttons,
+                       Icon icon);
+
+    /// Test seam: the next show() records the box and returns this answer at once.
+    static void setNextAnswer(Answer answer);
+    /// Whether an answer set by setNextAnswer() is still unused.
+    static bool hasNextAnswer();
+    /// The last box shown or answered through the seam.
+    static std::optional<Shown> lastShown();
+    static void resetForTest();
+};
+
+} // namespace ui

@@ -1,0 +1,35 @@
+#pragma once
+
+// Sequential text-file items, as the roster file is read and written: quoted or
+// unquoted items separated by commas, colons or line ends, in raw bytes.
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+#include <optional>
+#include <span>
+
+class QIODevice;
+
+namespace ui {
+
+/// Reads items one after another from bytes. next() fails (nothing) when the read
+/// position is already at the end, or when a second quote follows a closing quote.
+///     ItemReader r("\"a\",b\r\n"); r.next() == "a"; r.next() == "b"; r.next() == nothing
+class ItemReader
+{
+public:
+    explicit ItemReader(QByteArrayView bytes) : m_bytes(bytes) {}
+    std::optional<QByteArray> next();
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_pos = 0;
+};
+
+/// One line of items, each between double quotes, separated by single commas and
+/// ended by CR LF: "a","b" CR LF.
+QByteArray quotedLine(std::span<const QByteArray> items);
+
+} // namespace ui
