@@ -1,0 +1,63 @@
+#pragma once
+
+// A started main window with today fixed, message boxes answered by the test and the
+// program's end observed instead of carried out.
+
+#include "app/failure.h"
+#include "app/main_window.h"
+#include "ui/clock.h"
+#include "ui/fonts.h"
+#include "ui/message_box.h"
+
+#include <QImage>
+#include <QTest>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+struct AppFixture
+{
+    explicit AppFixture(QDate today = QDate(2026, 12, 8))
+    {
+        ui::installFontSubstitutions();
+        ui::Clock::setToday(today);
+        ui::MessageBox::resetForTest();
+        app::setProgramEnding([this](int code) { endedWith = code; });
+        window = std::make_unique<app::MainWindow>();
+        window->start();
+    }
+    ~AppFixture()
+    {
+        app::setProgramEnding({});
+        ui::Clock::setToday(std::nullopt);
+    }
+
+    ui::Form &form() { return window->form(); }
+    QWidget *control(QStringView name) { return form().control(name); }
+    QString text(QStringView name) { return form().text(name); }
+    void setText(QStringView name, const QString &value) { form().setText(name, value); }
+    const QImage &surface() { return form().surface().image(); }
+
+    void click(QStringView name)
+    {
+        QWidget *widget = control(name);
+        QVERIFY2(widget, qPrintable(name.toString()));
+        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
+    }
+
+    /// Types a birth date (Western) and a shown month, then clicks 表示.
+    void show(const QString &by, const QString &bm, const QString &bd, const QString &sy,
+              const QString &sm)
+    {
+        setText(u"EDIT1", by);
+        setText(u"EDIT2", bm);
+        setText(u"EDIT3", bd);
+        setText(u"EDIT4", sy);
+        setText(u"EDIT5", sm);
+        click(u"BUTTON1");
+    }
+
+    std::unique_ptr<app::MainWindow> window;
+    int endedWith = -1;
+};

@@ -1,0 +1,328 @@
+// The main window's commands driven through the real widgets: the checks of a redraw,
+// month steps, 今月, 終了, クリア, ヘルプ, the "C" and era buttons.
+
+#include "app_fixture.h"
+#include "ui/shell.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+/// Whether anything besides the white chart area is on the surface.
+bool chartDrawn(const QImage &image)
+{
+    for (int y = 139; y < 476; ++y)
+        for (int x = 1; x < 634; ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                return true;
+    return false;
+}
+
+const QStringList kInputFields = {u"EDIT1"_s, u"EDIT2"_s, u"EDIT3"_s, u"EDIT4"_s, u"EDIT5"_s};
+
+} // namespace
+
+class TestCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void checks_data();
+    void checks();
+    void monthSteps_data();
+    void monthSteps();
+    void stepFromEraYear();
+    void currentMonthAfterEra();
+    void eraButtons();
+    void quit_data();
+    void quit();
+    void clearWindow();
+    void clearCancelled();
+    void help();
+    void helpWithoutManual();
+    void clearButtons_data();
+    void clearButtons();
+    void pictureKept();
+};
+
+// Each refused input empties exactly the field of its check and leaves the picture.
+void TestCommands::checks_data()
+{
+    QTest::addColumn<QString>("birthEra");
+    QTest::addColumn<QString>("shownEra");
+    QTest::addColumn<QStringList>("input"); // EDIT1–EDIT5
+    QTest::addColumn<QString>("emptied");   // empty: the chart is drawn
+
+    auto row = [](const char *tag, const char *birthEra, const char *shownEra,
+                  QStringList input, const char *emptied) {
+        QTest::newRow(tag) << QString::fromLatin1(birthEra) << QString::fromLatin1(shownEra)
+                           << input << QString::fromLatin1(emptied);
+    };
+    row("plain", "RADIO1", "RADIO6", {u"1985"_s, u"4"_s, u"12"_s, u"2026"_s, u"12"_s}, "");
+    row("29 Feb in a common year", "RADIO1", "RADIO6", {u"2023"_s, u"2"_s, u"29"_s, u"2026"_s, u"1"_s}, "EDIT3");
+    row("29 Feb in a leap year", "RADIO1", "RADIO6", {u"2024"_s, u"2"_s, u"29"_s, u"2026"_s, u"1"_s}, "");
+    row("31 in a 30-day month", "RADIO1", "RADIO6", {u"2000"_s, u"4"_s, u"31"_s, u"2026"_s, u"1"_s}, "EDIT3");
+    row("day 0", "RADIO1", "RADIO6", {u"2000"_s, u"4"_s, u"0"_s, u"2026"_s, u"1"_s}, "EDIT3");
+    row("month 13", "RADIO1", "RADIO6", {u"2000"_s, u"13"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT2");
+    row("month 0", "RADIO1", "RADIO6", {u"2000"_s, u"0"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT2");
+    row("year 0", "RADIO1", "RADIO6", {u"0"_s, u"4"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT1");
+    row("not a number", "RADIO1", "RADIO6", {u"ab"_s, u"4"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT1");
+    row("empty birth fields", "RADIO1", "RADIO6", {u""_s, u""_s, u""_s, u"2026"_s, u"1"_s}, "EDIT1");
+    row("昭和 63", "RADIO3", "RADIO6", {u"63"_s, u"1"_s, u"7"_s, u"2026"_s, u"1"_s}, "");
+    row("昭和 64", "RADIO3", "RADIO6", {u"64"_s, u"1"_s, u"7"_s, u"2026"_s, u"1"_s}, "EDIT1");
+    row("大正 16", "RADIO4", "RADIO6", {u"16"_s, u"1"_s, u"7"_s, u"2026"_s, u"1"_s}, "EDIT1");
+    row("令和 46", "RADIO5", "RADIO6", {u"46"_s, u"1"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT1");
+    row("平成 has no upper bound", "RADIO2", "RADIO7", {u"99"_s, u"1"_s, u"1"_s, u"99"_s, u"2"_s}, "");
+    row("shown 令和 46", "RADIO1", "RADIO10", {u"1985"_s, u"1"_s, u"1"_s, u"46"_s, u"1"_s}, "EDIT4");
+    row("shown year 0", "RADIO1", "RADIO6", {u"1985"_s, u"1"_s, u"1"_s, u"0"_s, u"1"_s}, "EDIT4");
+    row("shown month 13", "RADIO1", "RADIO6", {u"1985"_s, u"1"_s, u"1"_s, u"2026"_s, u"13"_s}, "EDIT5");
+    row("birth month itself", "RADIO1", "RADIO6", {u"2000"_s, u"5"_s, u"20"_s, u"2000"_s, u"5"_s}, "");
+    row("month before the birth month", "RADIO1", "RADIO6", {u"2000"_s, u"5"_s, u"1"_s, u"2000"_s, u"4"_s}, "EDIT1");
+    row("year before, month not before", "RADIO1", "RADIO6", {u"2000"_s, u"5"_s, u"1"_s, u"1999"_s, u"6"_s}, "EDIT4");
+    row("year before, month before", "RADIO1", "RADIO6", {u"2000"_s, u"5"_s, u"1"_s, u"1999"_s, u"4"_s}, "EDIT1");
+    row("1028 years", "RADIO1", "RADIO6", {u"1000"_s, u"1"_s, u"1"_s, u"2028"_s, u"1"_s}, "");
+    row("1029 years", "RADIO1", "RADIO6", {u"1000"_s, u"1"_s, u"1"_s, u"2029"_s, u"1"_s}, "EDIT4");
+    row("fractional month", "RADIO1", "RADIO6", {u"1985"_s, u"2.5"_s, u"1"_s, u"2026"_s, u"2.5"_s}, "");
+}
+
+void TestCommands::checks()
+{
+    QFETCH(QString, birthEra);
+    QFETCH(QString, shownEra);
+    QFETCH(QStringList, input);
+    QFETCH(QString, emptied);
+
+    AppFixture app;
+    app.click(birthEra);
+    app.click(shownEra);
+    const QImage before = app.surface();
+    app.show(input[0], input[1], input[2], input[3], input[4]);
+
+    for (int i = 0; i < kInputFields.size(); ++i) {
+        const QString expected = kInputFields[i] == emptied ? QString() : input[i];
+        QCOMPARE(app.text(kInputFields[i]), expected);
+    }
+    if (emptied.isEmpty())
+        QVERIFY(chartDrawn(app.surface()));
+    else
+        QCOMPARE(app.surface(), before);
+}
+
+void TestCommands::monthSteps_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<QString>("month");
+    QTest::addColumn<QString>("steppedYear");
+    QTest::addColumn<QString>("steppedMonth");
+    QTest::newRow("previous from January") << u"BUTTON2"_s << u"2024"_s << u"1"_s << u"2023"_s << u"12"_s;
+    QTest::newRow("previous") << u"BUTTON2"_s << u"2024"_s << u"7"_s << u"2024"_s << u"6"_s;
+    QTest::newRow("next from December") << u"BUTTON3"_s << u"2024"_s << u"12"_s << u"2025"_s << u"1"_s;
+    QTest::newRow("next") << u"BUTTON3"_s << u"2024"_s << u"1"_s << u"2024"_s << u"2"_s;
+}
+
+void TestCommands::monthSteps()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, year);
+    QFETCH(QString, month);
+    QFETCH(QString, steppedYear);
+    QFETCH(QString, steppedMonth);
+
+    AppFixture app;
+    app.setText(u"EDIT1", u"1980"_s);
+    app.setText(u"EDIT2", u"3"_s);
+    app.setText(u"EDIT3", u"3"_s);
+    app.setText(u"EDIT4", year);
+    app.setText(u"EDIT5", month);
+    app.click(button);
+    QCOMPARE(app.text(u"EDIT4"), steppedYear);
+    QCOMPARE(app.text(u"EDIT5"), steppedMonth);
+    QVERIFY(app.form().isChecked(u"RADIO6"));
+    QVERIFY(chartDrawn(app.surface()));
+}
+
+// 平成 36 May stepped forward is June 2024, written back as a Western year.
+void TestCommands::stepFromEraYear()
+{
+    AppFixture app;
+    app.setText(u"EDIT1", u"1980"_s);
+    app.setText(u"EDIT2", u"3"_s);
+    app.setText(u"EDIT3", u"3"_s);
+    app.click(u"RADIO7");
+    QVERIFY(app.text(u"EDIT4").isEmpty());
+    QTest::keyClicks(app.control(u"EDIT4"), u"36"_s);
+    app.setText(u"EDIT5", u"5"_s);
+    app.click(u"BUTTON3");
+    QCOMPARE(app.text(u"EDIT4"), u"2024"_s);
+    QCOMPARE(app.text(u"EDIT5"), u"6"_s);
+    QVERIFY(app.form().isChecked(u"RADIO6"));
+    QVERIFY(!app.form().isChecked(u"RADIO7"));
+    QCOMPARE(app.form().maxBytes(u"EDIT4"), 4);
+}
+
+void TestCommands::currentMonthAfterEra()
+{
+    AppFixture app(QDate(2026, 3, 8));
+    app.setText(u"EDIT1", u"1985"_s);
+    app.setText(u"EDIT2", u"4"_s);
+    app.setText(u"EDIT3", u"12"_s);
+    app.click(u"RADIO7");
+    app.setText(u"EDIT4", u"30"_s);
+    app.setText(u"EDIT5", u"7"_s);
+    app.click(u"BUTTON12");
+    QCOMPARE(app.text(u"EDIT4"), u"2026"_s);
+    QCOMPARE(app.text(u"EDIT5"), u"3"_s);
+    QVERIFY(app.form().isChecked(u"RADIO6"));
+    QVERIFY(!app.form().isChecked(u"RADIO7"));
+    QCOMPARE(app.form().maxBytes(u"EDIT4"), 4);
+    QVERIFY(chartDrawn(app.surface()));
+}
+
+void TestCommands::eraButtons()
+{
+    AppFixture app;
+    app.setText(u"EDIT1", u"1985"_s);
+    app.click(u"RADIO3");
+    QVERIFY(app.text(u"EDIT1").isEmpty());
+    QCOMPARE(app.form().maxBytes(u"EDIT1"), 2);
+    QTest::keyClicks(app.control(u"EDIT1"), u"601"_s);
+    QCOMPARE(app.text(u"EDIT1"), u"60"_s);
+    app.click(u"RADIO1");
+    QCOMPARE(app.text(u"EDIT1"), u"60"_s); // 西暦 keeps the text
+    QCOMPARE(app.form().maxBytes(u"EDIT1"), 4);
+    QCOMPARE(app.window->cycle().birthEra(), 1);
+}
+
+void TestCommands::quit_data()
+{
+    QTest::addColumn<bool>("ok");
+    QTest::newRow("Cancel") << false;
+    QTest::newRow("OK") << true;
+}
+
+void TestCommands::quit()
+{
+    QFETCH(bool, ok);
+    AppFixture app;
+    ui::MessageBox::setNextAnswer(ok ? ui::MessageBox::Answer::Ok : ui::MessageBox::Answer::Cancel);
+    app.click(u"BUTTON4");
+    const auto shown = ui::MessageBox::lastShown();
+    QVERIFY(shown);
+    QCOMPARE(shown->title, u"Quorvel"_s);
+    QCOMPARE(shown->text, u"終了しますか"_s);
+    QCOMPARE(shown->buttons, ui::MessageBox::Buttons::OkCancel);
+    QCOMPARE(shown->icon, ui::MessageBox::Icon::Information);
+    QCOMPARE(app.endedWith, ok ? 0 : -1);
+}
+
+void TestCommands::clearWindow()
+{
+    AppFixture app;
+    app.form().setText(u"EDIT26", u"山田"_s);
+    app.click(u"RADIO8");
+    app.show(u"1985"_s, u"4"_s, u"12"_s, u"40"_s, u"12"_s);
+    QVERIFY(chartDrawn(app.surface()));
+
+    ui::MessageBox::setNextAnswer(ui::MessageBox::Answer::Ok);
+    app.click(u"BUTTON5");
+    QCOMPARE(ui::MessageBox::lastShown()->title, u"クリア"_s);
+    QCOMPARE(ui::MessageBox::lastShown()->text, u"表示されているデータが消えます"_s);
+    QImage silver(app.surface().size(), app.surface().format());
+    silver.fill(qRgb(192, 192, 192));
+    QCOMPARE(app.surface(), silver);
+    for (const auto name : {u"EDIT1", u"EDIT2", u"EDIT3", u"EDIT4", u"EDIT5", u"EDIT26"})
+        QVERIFY(app.text(name).isEmpty());
+    QVERIFY(app.form().isChecked(u"RADIO8")); // era selections stay
+    QCOMPARE(app.form().maxBytes(u"EDIT4"), 2);
+}
+
+void TestCommands::clearCancelled()
+{
+    AppFixture app;
+    app.show(u"1985"_s, u"4"_s, u"12"_s, u"2026"_s, u"12"_s);
+    const QImage before = app.surface();
+    ui::MessageBox::setNextAnswer(ui::MessageBox::Answer::Cancel);
+    app.click(u"BUTTON5");
+    QCOMPARE(app.surface(), before);
+    QCOMPARE(app.text(u"EDIT1"), u"1985"_s);
+    QCOMPARE(app.text(u"EDIT5"), u"12"_s);
+}
+
+void TestCommands::help()
+{
+    AppFixture app;
+    QFile manual(u"tamlo.pdf"_s);
+    QVERIFY(manual.open(QIODevice::WriteOnly));
+    manual.write("%PDF-1.4\n");
+    manual.close();
+    QString opened;
+    ui::setDocumentOpener([&](const QString &path) {
+        opened = path;
+        return true;
+    });
+    app.click(u"BUTTON11");
+    ui::setDocumentOpener({});
+    QFile::remove(u"tamlo.pdf"_s);
+    QCOMPARE(opened, QDir::current().absoluteFilePath(u"tamlo.pdf"_s));
+    QCOMPARE(app.endedWith, -1);
+    QVERIFY(!ui::MessageBox::lastShown());
+}
+
+void TestCommands::helpWithoutManual()
+{
+    AppFixture app;
+    QFile::remove(u"tamlo.pdf"_s);
+    bool called = false;
+    ui::setDocumentOpener([&](const QString &) { return called = true; });
+    ui::MessageBox::setNextAnswer(ui::MessageBox::Answer::Ok);
+    app.click(u"BUTTON11");
+    ui::setDocumentOpener({});
+    QVERIFY(!called);
+    QCOMPARE(ui::MessageBox::lastShown()->title, u"エラー発生"_s);
+    QVERIFY(app.endedWith > 0);
+}
+
+void TestCommands::clearButtons_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("emptied");
+    QTest::newRow("name") << u"BUTTON13"_s << QStringList{u"EDIT26"_s};
+    QTest::newRow("birth date") << u"BUTTON14"_s << QStringList{u"EDIT1"_s, u"EDIT2"_s, u"EDIT3"_s};
+    QTest::newRow("shown month") << u"BUTTON15"_s << QStringList{u"EDIT4"_s, u"EDIT5"_s};
+}
+
+void TestCommands::clearButtons()
+{
+    QFETCH(QString, button);
+    QFETCH(QStringList, emptied);
+    AppFixture app;
+    const QStringList all = {u"EDIT1"_s, u"EDIT2"_s, u"EDIT3"_s, u"EDIT4"_s, u"EDIT5"_s, u"EDIT26"_s};
+    for (const QString &name : all)
+        app.setText(name, u"1"_s);
+    const QImage before = app.surface();
+    app.click(button);
+    for (const QString &name : all)
+        QCOMPARE(app.text(name).isEmpty(), emptied.contains(name));
+    QCOMPARE(app.surface(), before); // no redraw
+}
+
+// The picture survives hiding and showing, and a second redraw gives the same pixels.
+void TestCommands::pictureKept()
+{
+    AppFixture app;
+    app.show(u"1985"_s, u"4"_s, u"12"_s, u"2026"_s, u"12"_s);
+    const QImage first = app.surface();
+    app.click(u"BUTTON1");
+    QCOMPARE(app.surface(), first);
+
+    app.form().showMinimized();
+    app.form().showNormal();
+    const QImage shown = app.form().grab().toImage().convertToFormat(first.format());
+    // The chart area below the controls is the surface as drawn.
+    QCOMPARE(shown.copy(0, 139, 634, 337), first.copy(0, 139, 634, 337));
+}
+
+QTEST_MAIN(TestCommands)
+#include "tst_commands.moc"
