@@ -1,1 +1,100 @@
-// placeholder
+#include "ui/text_items.h"
+
+namespace ui {
+namespace {
+
+constexpr char kQuote = '"';
+constexpr char kCr = '\r';
+constexpr char kLf = '\n';
+
+void chopTrailingSpaces(QByteArray &value)
+{
+    qsizetype end = value.size();
+    while (end > 0 && value.at(end - 1) == ' ')
+        --end;
+    value.truncate(end);
+}
+
+} // namespace
+
+std::optional<QByteArray> ItemReader::next()
+{
+    if (atEnd())
+        return std::nullopt;
+
+    const qsizetype size = m_bytes.size();
+    auto at = [&](qsizetype i) { return m_bytes.at(i); };
+    // A line end is CR, optionally followed by LF; both belong to it.
+    auto consumeLineEnd = [&] {
+        ++m_pos;
+        if (m_pos < size && at(m_pos) == kLf)
+            ++m_pos;
+    };
+
+    while (m_pos < size && (at(m_pos) == ' ' || at(m_pos) == '\0'))
+        ++m_pos;
+
+    QByteArray value;
+    if (m_pos < size && at(m_pos) == kQuote) {
+        ++m_pos;
+        for (; m_pos < size; ++m_pos) {
+            const char c = at(m_pos);
+            if (c == kQuote)
+                break;
+            if (c == kCr) {
+                // No closing quote before the line end: the line end still ends the item.
+                consumeLineEnd();
+                chopTrailingSpaces(value);
+                return value;
+            }
+            if (c != '\0')
+                value.append(c);
+        }
+        if (m_pos >= size) {
+            chopTrailingSpaces(value);
+            return value;
+        }
+        ++m_pos; // the closing quote
+        while (m_pos < size && (at(m_pos) == ' ' || at(m_pos) == '\0'))
+            ++m_pos;
+        if (m_pos >= size)
+            return value;
+        const char after = at(m_pos);
+        if (after == kQuote)
+            return std::nullopt;
+        if (after == kCr)
+            consumeLineEnd();
+        else
+            ++m_pos; // a separator, or any other character, which is lost
+        return value;
+    }
+
+    for (; m_pos < size; ++m_pos) {
+        const char c = at(m_pos);
+        if (c == ',' || c == ':') {
+            ++m_pos;
+            break;
+        }
+        if (c == kCr) {
+            consumeLineEnd();
+            break;
+        }
+        if (c != '\0')
+            value.append(c);
+    }
+    chopTrailingSpaces(value);
+    return value;
+}
+
+QByteArray quotedLine(std::span<const QByteArray> items)
+{
+    QByteArray line;
+    for (const QByteArray &item : items) {
+        if (!line.isEmpty())
+            line.append(',');
+        line.append(kQuote).append(item).append(kQuote);
+    }
+    return line.append("\r\n");
+}
+
+} // namespace ui
