@@ -1,1 +1,198 @@
-// placeholder
+#include "ui/byte_limited_edit.h"
+
+#include "ui/cp932.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFrame>
+#include <QValidator>
+
+using namespace Qt::StringLiterals;
+
+namespace ui {
+
+// QLineEdit validates every change and undoes the ones reported Invalid, whether
+// they come from a key, a paste, a drop or an input-method commit.
+class ByteLimitedEdit::Validator : public QValidator
+{
+public:
+    explicit Validator(ByteLimitedEdit *edit)
+        : QValidator(edit)
+        , m_edit(edit)
+    { }
+
+    State validate(QString &input, int &) const override
+    {
+        if (m_edit->m_unchecked || input == m_edit->m_accepted)
+            return Acceptable;
+        return m_edit->accepts(m_edit->m_accepted, input) ? Acceptable : Invalid;
+    }
+
+private:
+    ByteLimitedEdit *m_edit;
+};
+
+ByteLimitedEdit::ByteLimitedEdit(QWidget *parent)
+    : QLineEdit(parent)
+{
+    setValidator(new Validator(this));
+    connect(
+        this, &QLineEdit::textChanged, this, [this](const QString &text) { m_accepted = text; });
+}
+
+ByteLimitedEdit::~ByteLimitedEdit() = default;
+
+void ByteLimitedEdit::setFlatBorder(bool flat)
+{
+    m_flatBorder = flat;
+    if (flat)
+        setFrame(false);
+    update();
+}
+
+void ByteLimitedEdit::setInputMethod(InputMethod state)
+{
+    m_inputMethod = state;
+    setInputMethodHints(hintsFor(state));
+    setProperty("inputMethod", int(state));
+}
+
+Qt::InputMethodHints ByteLimitedEdit::hintsFor(InputMethod state)
+{
+    switch (state) {
+    case InputMethod::Off:
+        return Qt::ImhLatinOnly | Qt::ImhNoPredictiveText;
+    case InputMethod::AlnumFull:
+        return Qt::ImhPreferLatin | Qt::ImhNoPredictiveText;
+    case InputMethod::On:
+    case InputMethod::Unset:
+        break;
+    }
+    return Qt::ImhNone;
+}
+
+void ByteLimitedEdit::setText(const QString &text)
+{
+    runUnchecked([this, &text] { QLineEdit::setText(text); });
+}
+
+void ByteLimitedEdit::runUnchecked(const std::function<void()> &change)
+{
+    const bool outer = m_unchecked;
+    m_unchecked = true;
+    change();
+    m_unchecked = outer;
+}
+
+bool ByteLimitedEdit::accepts(const QString &before, const QString &after) const
+{
+    const Measure was = measure(before);
+    const Measure now = measure(after);
+    if (now.bad > was.bad)
+        return false;
+    if (m_maxBytes > 0 && now.bytes > m_maxBytes && now.bytes > was.bytes)
+        return false;
+    if (m_noScroll) {
+        const QFontMetrics metrics = fontMetrics();
+        const int width = metrics.horizontalAdvance(after);
+        if (width > visibleTextWidth() && width > metrics.horizontalAdvance(before))
+            return false;
+    }
+    return true;
+}
+
+ByteLimitedEdit::Measure ByteLimitedEdit::measure(QStringView text) const
+{
+    Measure result;
+    bool refusedInside = false;
+    for (const QChar c : m_refused)
+        refusedInside = refusedInside || text.contains(c);
+    if (!refusedInside) {
+        const qsizetype bytes = cp932::byteLength(text);
+        if (bytes >= 0)
+            return {bytes, 0};
+    }
+    // Some character is bad: count character by character (a surrogate pair is one).
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView one = text.sliced(i, n);
+        const qsizetype bytes = cp932::byteLength(one);
+        if (bytes < 0 || (n == 1 && m_refused.contains(one[0])))
+            ++result.bad;
+        else
+            result.bytes += bytes;
+        i += n;
+    }
+    return result;
+}
+
+int ByteLimitedEdit::visibleTextWidth() const
+{
+    QStyleOptionFrame option;
+    initStyleOption(&option);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &option, this);
+    // QLineEdit keeps 2 pixels free on either side of the text.
+    constexpr int kInnerMargin = 2;
+    return contents.marginsRemoved(textMargins()).width() - 2 * kInnerMargin;
+}
+
+void ByteLimitedEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier) {
+        insert(u"\t"_s);
+        event->accept();
+        return;
+    }
+    // Undo and redo go back to texts the field already held, possibly before a limit
+    // was lowered; they must not be refused halfway.
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo)) {
+        runUnchecked([this, event] { QLineEdit::keyPressEvent(event); });
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void ByteLimitedEdit::focusOutEvent(QFocusEvent *event)
+{
+    // QLineEdit drops its selection when it loses the focus; the fields keep it shown.
+    const int start = selectionStart();
+    const int length = selectionLength();
+    const bool cursorAtStart = cursorPosition() == start;
+    QLineEdit::focusOutEvent(event);
+    if (start >= 0 && length > 0 && !hasSelectedText()) {
+        if (cursorAtStart)
+            setSelection(start + length, -length);
+        else
+            setSelection(start, length);
+    }
+}
+
+void ByteLimitedEdit::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (m_flatBorder) {
+        QPainter painter(this);
+        painter.setPen(Qt::black);
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+void ByteLimitedEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (QAction *action : menu->actions()) {
+        const bool undo = action->objectName() == u"edit-undo";
+        if (!undo && action->objectName() != u"edit-redo")
+            continue;
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, [this, undo] {
+            runUnchecked([this, undo] { undo ? QLineEdit::undo() : QLineEdit::redo(); });
+        });
+    }
+    menu->popup(event->globalPos());
+}
+
+} // namespace ui

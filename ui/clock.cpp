@@ -1,1 +1,31 @@
-// placeholder
+#include "ui/clock.h"
+
+namespace ui {
+namespace {
+
+std::optional<QDate> &fixedToday()
+{
+    static std::optional<QDate> date;
+    return date;
+}
+
+} // namespace
+
+QDate Clock::today()
+{
+    return fixedToday().value_or(QDate::currentDate());
+}
+
+QString Clock::todayText()
+{
+    const QDate date = today();
+    return QString::asprintf(
+        "%04u/%02u/%02u", unsigned(date.year()), unsigned(date.month()), unsigned(date.day()));
+}
+
+void Clock::setToday(std::optional<QDate> date)
+{
+    fixedToday() = date;
+}
+
+} // namespace ui

@@ -1,1 +1,515 @@
-// placeholder
+#include "ui/form.h"
+
+#include "ui/byte_limited_edit.h"
+#include "ui/fonts.h"
+
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+namespace ui {
+namespace {
+
+bool isEnterKey(const QKeyEvent *event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+// Space already presses a QPushButton on key-down and clicks it on key-up;
+// Enter and Return do the same here, as they do on the buttons of a Windows form.
+class PushButton : public QPushButton
+{
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (!isEnterKey(event)) {
+            QPushButton::keyPressEvent(event);
+            return;
+        }
+        if (!event->isAutoRepeat())
+            setDown(true);
+        event->accept();
+    }
+
+    void keyReleaseEvent(QKeyEvent *event) override
+    {
+        if (!isEnterKey(event)) {
+            QPushButton::keyReleaseEvent(event);
+            return;
+        }
+        if (!event->isAutoRepeat() && isDown()) {
+            setDown(false);
+            click();
+        }
+        event->accept();
+    }
+};
+
+// An option button no wider than its round mark keeps its caption as text but
+// draws only the mark (the roster's row buttons).
+class OptionButton : public QRadioButton
+{
+public:
+    OptionButton(const QString &caption, bool markOnly, QWidget *parent)
+        : QRadioButton(caption, parent)
+        , m_markOnly(markOnly)
+    { }
+
+protected:
+    void paintEvent(QPaintEvent *event) override
+    {
+        if (!m_markOnly) {
+            QRadioButton::paintEvent(event);
+            return;
+        }
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        option.text.clear();
+        option.icon = QIcon();
+        painter.drawControl(QStyle::CE_RadioButton, option);
+    }
+
+private:
+    bool m_markOnly;
+};
+
+constexpr int kMarkOnlyWidth = 16;
+
+Qt::Alignment horizontal(Align align)
+{
+    switch (align) {
+    case Align::Centre:
+        return Qt::AlignHCenter;
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+void setColours(QWidget *widget, QPalette::ColorRole textRole, QPalette::ColorRole backRole,
+    const ControlRow &row)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(textRole, QColor::fromRgb(row.text));
+    palette.setColor(backRole, QColor::fromRgb(row.back));
+    widget->setPalette(palette);
+}
+
+QWidget *makeTextField(const ControlRow &row, QWidget *parent)
+{
+    auto *edit = new ByteLimitedEdit(parent);
+    setColours(edit, QPalette::Text, QPalette::Base, row);
+    edit->setAlignment(horizontal(row.align) | Qt::AlignVCenter);
+    switch (row.border) {
+    case Border::None:
+        edit->setFrame(false);
+        break;
+    case Border::Flat:
+        edit->setFlatBorder(true);
+        break;
+    case Border::Sunken:
+        break;
+    }
+    edit->setMaxBytes(row.maxBytes);
+    edit->setNoScroll(row.noScroll);
+    edit->setInputMethod(row.inputMethod);
+    edit->setText(row.caption.toString());
+    edit->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    return edit;
+}
+
+QWidget *makeLabel(const ControlRow &row, QWidget *parent)
+{
+    auto *label = new QLabel(row.caption.toString(), parent);
+    setColours(label, QPalette::WindowText, QPalette::Window, row);
+    label->setAutoFillBackground(true);
+    // Static text starts at the top of its box, as on Windows.
+    label->setAlignment(horizontal(row.align) | Qt::AlignTop);
+    label->setTextFormat(Qt::PlainText);
+    switch (row.border) {
+    case Border::None:
+        label->setFrameStyle(QFrame::NoFrame);
+        break;
+    case Border::Flat:
+        label->setFrameStyle(QFrame::Box | QFrame::Plain);
+        break;
+    case Border::Sunken:
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        break;
+    }
+    label->setFocusPolicy(Qt::NoFocus);
+    return label;
+}
+
+QWidget *makePushButton(const ControlRow &row, QWidget *parent)
+{
+    auto *button = new PushButton(row.caption.toString(), parent);
+    setColours(button, QPalette::ButtonText, QPalette::Button, row);
+    button->setAutoDefault(false);
+    button->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    return button;
+}
+
+QWidget *makeOptionButton(const ControlRow &row, QWidget *parent)
+{
+    auto *button = new OptionButton(row.caption.toString(), row.w <= kMarkOnlyWidth, parent);
+    setColours(button, QPalette::WindowText, QPalette::Window, row);
+    button->setAutoFillBackground(true);
+    // Option buttons are never tab stops; a click still gives them the focus.
+    button->setFocusPolicy(Qt::ClickFocus);
+    return button;
+}
+
+QString nameOf(std::string_view name)
+{
+    return QString::fromUtf8(name.data(), qsizetype(name.size()));
+}
+
+} // namespace
+
+Form::Form(const WindowLayout &layout, bool withSurface, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_layout(layout)
+{
+    installFontSubstitutions();
+    build();
+    if (withSurface) {
+        setAttribute(Qt::WA_StaticContents);
+        m_surface = std::make_unique<ImageCanvas>(QSize(layout.clientWidth, layout.clientHeight));
+        m_surface->clear();
+        m_surface->setChangeHandler([this] {
+            // One repaint per batch of drawing, not one per pixel.
+            if (!m_repaintPending) {
+                m_repaintPending = true;
+                update();
+            }
+        });
+    }
+}
+
+Form::~Form() = default;
+
+void Form::build()
+{
+    setObjectName(nameOf(m_layout.name));
+    setWindowTitle(m_layout.caption.toString());
+    // The frame has a sizing border, so the client size is a starting size only.
+    resize(m_layout.clientWidth, m_layout.clientHeight);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor::fromRgb(m_layout.background));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    installEventFilter(this);
+
+    QButtonGroup *group = nullptr;
+    for (const ControlRow &row : m_layout.controls) {
+        if (row.groupStart)
+            group = nullptr;
+        QWidget *widget = nullptr;
+        switch (row.kind) {
+        case ControlKind::PushButton:
+            widget = makePushButton(row, this);
+            break;
+        case ControlKind::OptionButton:
+            widget = makeOptionButton(row, this);
+            if (!group) {
+                group = new QButtonGroup(this);
+                group->setExclusive(true);
+            }
+            group->addButton(static_cast<QAbstractButton *>(widget));
+            static_cast<QAbstractButton *>(widget)->setChecked(row.checked);
+            break;
+        case ControlKind::TextField:
+            widget = makeTextField(row, this);
+            break;
+        case ControlKind::Label:
+            widget = makeLabel(row, this);
+            break;
+        }
+        widget->setObjectName(nameOf(row.name));
+        widget->setGeometry(row.x, row.y, row.w, row.h);
+        QFont font(row.proportional ? proportionalGothicFace() : gothicFace());
+        font.setPointSizeF(row.points);
+        font.setBold(row.bold);
+        widget->setFont(font);
+        widget->installEventFilter(this);
+
+        if (auto *button = qobject_cast<QAbstractButton *>(widget);
+            button && !row.handler.empty()) {
+            // clicked, not toggled: only the user's click runs the procedure.
+            connect(button, &QAbstractButton::clicked, this,
+                [this, procedure = std::string(row.handler)] { dispatch(procedure); });
+        }
+        m_controls.push_back(widget);
+    }
+}
+
+void Form::showPlaced()
+{
+    const auto place = [this] {
+        if (m_layout.position) {
+            move(*m_layout.position);
+            return;
+        }
+        const QScreen *screen = QGuiApplication::primaryScreen();
+        if (!screen)
+            return;
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    };
+    place();
+    show();
+    // The frame is known only once the window is shown; centre it again with it.
+    if (!m_layout.position)
+        place();
+    raise();
+    activateWindow();
+}
+
+void Form::setAlwaysOnTop(bool onTop)
+{
+    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+        return;
+    // Changing a window flag hides the window; bring it back as it was.
+    const bool visible = isVisible();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    if (visible)
+        show();
+}
+
+QWidget *Form::control(QStringView name) const
+{
+    for (QWidget *widget : m_controls) {
+        if (QStringView(widget->objectName()).compare(name, Qt::CaseInsensitive) == 0)
+            return widget;
+    }
+    return nullptr;
+}
+
+ByteLimitedEdit *Form::textField(QStringView name) const
+{
+    return qobject_cast<ByteLimitedEdit *>(control(name));
+}
+
+QString Form::text(QStringView name) const
+{
+    QWidget *widget = control(name);
+    if (auto *edit = qobject_cast<QLineEdit *>(widget))
+        return edit->text();
+    if (auto *label = qobject_cast<QLabel *>(widget))
+        return label->text();
+    if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        return button->text();
+    return {};
+}
+
+void Form::setText(QStringView name, const QString &text)
+{
+    QWidget *widget = control(name);
+    if (auto *edit = qobject_cast<ByteLimitedEdit *>(widget))
+        edit->setText(text);
+    else if (auto *label = qobject_cast<QLabel *>(widget))
+        label->setText(text);
+    else if (auto *button = qobject_cast<QAbstractButton *>(widget))
+        button->setText(text);
+}
+
+bool Form::isChecked(QStringView name) const
+{
+    const auto *button = qobject_cast<QAbstractButton *>(control(name));
+    return button && button->isChecked();
+}
+
+void Form::setChecked(QStringView name, bool checked)
+{
+    auto *button = qobject_cast<QAbstractButton *>(control(name));
+    if (!button)
+        return;
+    QButtonGroup *group = button->group();
+    if (!checked && group && group->exclusive() && button->isChecked()) {
+        // An exclusive group refuses to uncheck its checked button; the program may.
+        group->setExclusive(false);
+        button->setChecked(false);
+        group->setExclusive(true);
+        return;
+    }
+    button->setChecked(checked);
+}
+
+void Form::setMaxBytes(QStringView name, int bytes)
+{
+    if (ByteLimitedEdit *edit = textField(name))
+        edit->setMaxBytes(bytes);
+}
+
+int Form::maxBytes(QStringView name) const
+{
+    const ByteLimitedEdit *edit = textField(name);
+    return edit ? edit->maxBytes() : 0;
+}
+
+void Form::setFontPixelSize(QStringView name, int pixels)
+{
+    QWidget *widget = control(name);
+    if (!widget || pixels <= 0)
+        return;
+    QFont font = widget->font();
+    font.setPixelSize(pixels);
+    widget->setFont(font);
+}
+
+void Form::setRefusedCharacters(QStringView name, const QString &characters)
+{
+    if (ByteLimitedEdit *edit = textField(name))
+        edit->setRefusedCharacters(characters);
+}
+
+void Form::setProcedure(std::string_view procedure, std::function<void()> body)
+{
+    for (auto &[name, existing] : m_procedures) {
+        if (name == procedure) {
+            existing = std::move(body);
+            return;
+        }
+    }
+    m_procedures.emplace_back(std::string(procedure), std::move(body));
+}
+
+void Form::setAfterEvent(std::function<void()> afterEvent)
+{
+    m_afterEvent = std::move(afterEvent);
+}
+
+void Form::setCloseHandler(std::function<void()> onClose)
+{
+    m_onClose = std::move(onClose);
+}
+
+void Form::requestClose()
+{
+    if (m_onClose) {
+        const std::function<void()> onClose = m_onClose; // it may replace itself
+        onClose();
+    } else {
+        close();
+    }
+}
+
+ImageCanvas &Form::surface()
+{
+    Q_ASSERT(m_surface);
+    return *m_surface;
+}
+
+void Form::dispatch(std::string_view procedure)
+{
+    // Copies: the body may close or delete this window, or rebind its procedures.
+    std::function<void()> body;
+    for (const auto &[name, bound] : m_procedures) {
+        if (name == procedure)
+            body = bound;
+    }
+    const std::function<void()> afterEvent = m_afterEvent;
+    if (body)
+        body();
+    if (afterEvent)
+        afterEvent();
+}
+
+void Form::paintEvent(QPaintEvent *event)
+{
+    m_repaintPending = false;
+    if (!m_surface)
+        return;
+    QPainter painter(this);
+    const QRect area = event->rect() & m_surface->image().rect();
+    painter.drawImage(area, m_surface->image(), area);
+}
+
+bool Form::focusNextPrevChild(bool next)
+{
+    const auto isTabStop = [this](const QWidget *widget) {
+        return (widget->focusPolicy() & Qt::TabFocus) && widget->isEnabled()
+            && widget->isVisibleTo(this);
+    };
+    // Position of the control holding the focus; -1 and size() both mean the window.
+    const QWidget *focus = focusWidget();
+    const int count = int(m_controls.size());
+    int current = -1;
+    for (int i = 0; i < count; ++i) {
+        if (m_controls[size_t(i)] == focus || m_controls[size_t(i)]->isAncestorOf(focus))
+            current = i;
+    }
+    const bool onWindow = current < 0;
+    const int step = next ? 1 : -1;
+    int i = onWindow ? (next ? 0 : count - 1) : current + step;
+    for (; i >= 0 && i < count; i += step) {
+        if (isTabStop(m_controls[size_t(i)])) {
+            m_controls[size_t(i)]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    // Past the last tab stop (or before the first) the window itself has the focus.
+    if (!onWindow)
+        setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool Form::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // Holding Tab down moves the focus once, not once per repeat.
+        if ((key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) && key->isAutoRepeat()
+            && !(key->modifiers() & Qt::ControlModifier))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    if (m_onClose && event->spontaneous()) {
+        // Inside its close event a window cannot be closed again; the handler runs
+        // right after, where its close() takes effect.
+        event->ignore();
+        QTimer::singleShot(0, this, [this] { requestClose(); });
+        return;
+    }
+    event->accept();
+    Q_EMIT closed();
+}
+
+void Form::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    menu.addAction(u"コピー(&Y)"_s, this, &Form::copyToClipboard);
+    menu.exec(event->globalPos());
+}
+
+void Form::copyToClipboard()
+{
+    QGuiApplication::clipboard()->setImage(grab().toImage());
+}
+
+} // namespace ui

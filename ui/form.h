@@ -4,7 +4,6 @@
 #include "ui/layout.h"
 
 #include <QWidget>
-
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -17,6 +16,13 @@ class ByteLimitedEdit;
 /// A top-level window built from a layout: one control per row, in creation order
 /// (which is also the Tab order). Controls are found by name without regard to case.
 /// A window with a drawing surface paints it under its controls.
+///
+/// Kinds of control: push button → QPushButton (Enter and Space press it on key-down
+/// and click it on key-up), option button → QRadioButton in a QButtonGroup per group,
+/// text field → ByteLimitedEdit, label → QLabel. Tab walks the tab stops that are
+/// enabled and visible in creation order and passes through the window itself after
+/// the last one. A right click on the window offers "コピー(&Y)", which copies the
+/// window's picture to the clipboard.
 class Form : public QWidget
 {
     Q_OBJECT
@@ -34,6 +40,10 @@ public:
 
     /// The control of that name, or nullptr.
     QWidget *control(QStringView name) const;
+    /// The text field of that name, or nullptr.
+    ByteLimitedEdit *textField(QStringView name) const;
+    /// Every control, in creation order.
+    const std::vector<QWidget *> &controls() const { return m_controls; }
     QString text(QStringView name) const;
     /// Sets a field's or label's text as it stands (limits apply to typing only).
     void setText(QStringView name, const QString &text);
@@ -52,8 +62,12 @@ public:
     /// Runs after every dispatched procedure; the redraw cycle's pass hangs here.
     void setAfterEvent(std::function<void()> afterEvent);
     /// Closing through the frame: this runs instead of the default close (which
-    /// just closes the window).
+    /// just closes the window). It runs just after the frame's close event, so that
+    /// close() called from it closes the window. close() called by the program
+    /// always closes at once.
     void setCloseHandler(std::function<void()> onClose);
+    /// What closing through the frame does: the close handler, or else close().
+    void requestClose();
 
     /// The drawing surface (only for a window built with one).
     ImageCanvas &surface();
@@ -66,6 +80,7 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void build();
@@ -78,6 +93,7 @@ private:
     std::vector<std::pair<std::string, std::function<void()>>> m_procedures;
     std::function<void()> m_afterEvent;
     std::function<void()> m_onClose;
+    bool m_repaintPending = false;
 };
 
 } // namespace ui

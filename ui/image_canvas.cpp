@@ -1,1 +1,208 @@
-// placeholder
+#include "ui/image_canvas.h"
+
+#include "ui/fonts.h"
+#include "ui/layout.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+
+namespace ui {
+namespace {
+
+constexpr std::array<QRgb, 16> kPalette = {
+    0xff000000,
+    0xff808080,
+    0xff000080,
+    0xff0000ff,
+    0xff800000,
+    0xffff0000,
+    0xff800080,
+    0xffff00ff,
+    0xff008000,
+    0xff00ff00,
+    0xff008080,
+    0xff00ffff,
+    0xff808000,
+    0xffffff00,
+    0xffc0c0c0,
+    0xffffffff,
+};
+
+constexpr std::array<QRgb, 8> kTextColours = {
+    0xff000000,
+    0xff0000ff,
+    0xffff0000,
+    0xffff00ff,
+    0xff00ff00,
+    0xff00ffff,
+    0xffffff00,
+    0xffffffff,
+};
+
+// Far enough outside any surface to clip, near enough to keep lines short to walk.
+constexpr float kCoordinateLimit = 1 << 16;
+
+/// Nearest whole pixel, halves away from zero: 2.5 → 3, -2.5 → -3.
+int toPixel(float v)
+{
+    if (std::isnan(v))
+        return 0;
+    return int(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)));
+}
+
+} // namespace
+
+QRgb paletteColour(int index)
+{
+    return index >= 0 && index < int(kPalette.size()) ? kPalette[size_t(index)] : kPalette[0];
+}
+
+QRgb textColourCode(int code)
+{
+    return code >= 0 && code < int(kTextColours.size()) ? kTextColours[size_t(code)]
+                                                        : kTextColours[0];
+}
+
+ImageCanvas::ImageCanvas(QSize size, int scale)
+    : m_image(size * std::max(scale, 1), QImage::Format_RGB32)
+    , m_scale(std::max(scale, 1))
+{
+    m_image.fill(kSilver);
+}
+
+void ImageCanvas::clear()
+{
+    m_image.fill(kSilver);
+    m_gridPosition = QPoint(0, 0);
+    changed();
+}
+
+void ImageCanvas::drawText(QStringView text, float x, float y, int colour)
+{
+    drawTextRgb(text, toPixel(x), toPixel(y), paletteColour(colour));
+    changed();
+}
+
+void ImageCanvas::drawLine(float x1, float y1, float x2, float y2, int colour)
+{
+    const QRgb rgb = paletteColour(colour);
+    int x = toPixel(x1), y = toPixel(y1);
+    const int xEnd = toPixel(x2), yEnd = toPixel(y2);
+    if (x == xEnd || y == yEnd) {
+        fillLogical(
+            std::min(x, xEnd), std::min(y, yEnd), std::max(x, xEnd), std::max(y, yEnd), rgb);
+        changed();
+        return;
+    }
+    // Bresenham: whole pixels, no blending, both end points included.
+    const int dx = std::abs(xEnd - x), sx = x < xEnd ? 1 : -1;
+    const int dy = -std::abs(yEnd - y), sy = y < yEnd ? 1 : -1;
+    int error = dx + dy;
+    for (;;) {
+        setLogicalPixel(x, y, rgb);
+        if (x == xEnd && y == yEnd)
+            break;
+        const int twice = 2 * error;
+        if (twice >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (twice <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+    changed();
+}
+
+void ImageCanvas::fillBox(float x1, float y1, float x2, float y2, int colour)
+{
+    const int left = toPixel(x1), top = toPixel(y1), right = toPixel(x2), bottom = toPixel(y2);
+    fillLogical(std::min(left, right), std::min(top, bottom), std::max(left, right),
+        std::max(top, bottom), paletteColour(colour));
+    changed();
+}
+
+void ImageCanvas::plot(float x, float y, int colour)
+{
+    setLogicalPixel(toPixel(x), toPixel(y), paletteColour(colour));
+    changed();
+}
+
+void ImageCanvas::setTextColour(int code)
+{
+    m_textColour = textColourCode(code);
+}
+
+void ImageCanvas::gridPrint(int column, int row, QStringView text)
+{
+    const FontEntry &font = currentFont();
+    drawTextRgb(text, column * font.dotWidth, row * font.pixels, m_textColour);
+    m_gridPosition = QPoint(0, row + 1);
+    changed();
+}
+
+void ImageCanvas::setFontSize(int pixels)
+{
+    m_fontSize = std::max(pixels, 1);
+}
+
+const ImageCanvas::FontEntry &ImageCanvas::currentFont()
+{
+    const auto found = std::find_if(m_fonts.begin(), m_fonts.end(),
+        [this](const FontEntry &e) { return e.pixels == m_fontSize; });
+    if (found != m_fonts.end())
+        return *found;
+    const QFont scaled = gothicFont(m_fontSize * m_scale);
+    const int dotWidth = QFontMetrics(gothicFont(m_fontSize)).horizontalAdvance(QChar(u'.'));
+    m_fonts.push_back({m_fontSize, scaled, QFontMetrics(scaled).ascent(), dotWidth});
+    return m_fonts.back();
+}
+
+void ImageCanvas::drawTextRgb(QStringView text, int x, int y, QRgb rgb)
+{
+    if (text.isEmpty())
+        return;
+    const FontEntry &font = currentFont();
+    QPainter painter(&m_image);
+    painter.setFont(font.font);
+    painter.setPen(QColor::fromRgb(rgb));
+    // The position is the top left of the text's cell; QPainter wants the baseline.
+    painter.drawText(QPoint(x * m_scale, y * m_scale + font.ascent), text.toString());
+}
+
+void ImageCanvas::fillLogical(int left, int top, int right, int bottom, QRgb rgb)
+{
+    const int x0 = std::max(left * m_scale, 0);
+    const int y0 = std::max(top * m_scale, 0);
+    const int x1 = std::min((right + 1) * m_scale, m_image.width());
+    const int y1 = std::min((bottom + 1) * m_scale, m_image.height());
+    if (x0 >= x1)
+        return;
+    for (int y = y0; y < y1; ++y) {
+        auto *line = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+        std::fill(line + x0, line + x1, rgb);
+    }
+}
+
+void ImageCanvas::setLogicalPixel(int x, int y, QRgb rgb)
+{
+    if (m_scale == 1) {
+        if (x >= 0 && y >= 0 && x < m_image.width() && y < m_image.height())
+            reinterpret_cast<QRgb *>(m_image.scanLine(y))[x] = rgb;
+        return;
+    }
+    fillLogical(x, y, x, y, rgb);
+}
+
+void ImageCanvas::changed()
+{
+    if (m_onChange)
+        m_onChange();
+}
+
+} // namespace ui

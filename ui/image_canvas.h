@@ -4,16 +4,20 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPoint>
+#include <functional>
+#include <vector>
 
 namespace ui {
 
-/// The 16-colour palette, by index.
+/// The 16-colour palette, by index (black for an index outside 0–15).
 QRgb paletteColour(int index);
-/// Text colour codes 0–7 of the grid print.
+/// Text colour codes 0–7 of the grid print (black for a code outside 0–7).
 QRgb textColourCode(int code);
 
 /// A Canvas that draws into a QImage; the window repaints from image().
-/// Scale K renders the same picture K times larger with sharp text and lines.
+/// Scale K renders the same picture K times larger with sharp text and lines:
+/// every pixel becomes a K × K block and the font is K times larger.
 class ImageCanvas : public Canvas
 {
 public:
@@ -30,13 +34,34 @@ public:
     int fontSize() const override { return m_fontSize; }
 
     const QImage &image() const { return m_image; }
+    int scale() const { return m_scale; }
+    /// Column and row where the next line of grid print would start.
+    QPoint gridPosition() const { return m_gridPosition; }
+    /// Runs after every change of the picture; a window schedules its repaint here.
+    void setChangeHandler(std::function<void()> handler) { m_onChange = std::move(handler); }
 
 private:
+    struct FontEntry
+    {
+        int pixels;
+        QFont font; // scaled
+        int ascent; // scaled
+        int dotWidth; // unscaled: the width of a grid cell
+    };
+
+    const FontEntry &currentFont();
+    void drawTextRgb(QStringView text, int x, int y, QRgb rgb);
+    void fillLogical(int left, int top, int right, int bottom, QRgb rgb);
+    void setLogicalPixel(int x, int y, QRgb rgb);
+    void changed();
+
     QImage m_image;
     int m_scale;
     int m_fontSize = 16;
     QRgb m_textColour = 0xff000000;
-    QFont m_font;
+    QPoint m_gridPosition;
+    std::vector<FontEntry> m_fonts; // looked up by size; the chart switches sizes often
+    std::function<void()> m_onChange;
 };
 
 } // namespace ui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "ui/layout.h"
+
+#include <QLineEdit>
+#include <functional>
+
+namespace ui {
+
+/// A one-line text field whose length limit counts the bytes of its text in code
+/// page 932 (a full-width character counts two). The limit holds for everything the
+/// user does (typing, pasting, dropping, committing an input-method composition);
+/// text set by the program through setText() is taken as it stands.
+///
+/// A user change is refused when it
+///   - adds a character that code page 932 cannot hold or that the field refuses, or
+///   - makes the text longer than the limit *and* longer than it was,
+///   - or, with no scrolling, makes the text wider than the field and than it was.
+/// So with a limit of 4: "123" + "4" → "1234" taken, "1234" + "5" refused; a text of
+/// 10 bytes set by the program can still be shortened, one character at a time.
+///
+/// Input-method states become input-method hints while the field has the focus:
+///   On        → Qt::ImhNone (free composition)
+///   Off       → Qt::ImhLatinOnly | Qt::ImhNoPredictiveText
+///   AlnumFull → Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
+/// The state itself stays readable as inputMethod() and as the dynamic property
+/// "inputMethod" (the enum's value as an int).
+class ByteLimitedEdit : public QLineEdit
+{
+    Q_OBJECT
+
+public:
+    explicit ByteLimitedEdit(QWidget *parent = nullptr);
+    ~ByteLimitedEdit() override;
+
+    /// Limit in code-page-932 bytes; 0: no limit.
+    void setMaxBytes(int bytes) { m_maxBytes = bytes; }
+    int maxBytes() const { return m_maxBytes; }
+
+    /// Characters the user cannot type or paste, whatever the limit.
+    void setRefusedCharacters(const QString &characters) { m_refused = characters; }
+    QString refusedCharacters() const { return m_refused; }
+
+    /// No scrolling: the text may not grow wider than the visible part of the field.
+    void setNoScroll(bool noScroll) { m_noScroll = noScroll; }
+    bool noScroll() const { return m_noScroll; }
+
+    /// A thin single-line border instead of the sunken frame.
+    void setFlatBorder(bool flat);
+    bool flatBorder() const { return m_flatBorder; }
+
+    void setInputMethod(InputMethod state);
+    InputMethod inputMethod() const { return m_inputMethod; }
+    static Qt::InputMethodHints hintsFor(InputMethod state);
+
+    /// Sets the text as it stands: neither the limit nor the refused characters apply.
+    void setText(const QString &text);
+
+    /// Whether the user may change the text from before to after.
+    bool accepts(const QString &before, const QString &after) const;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+
+private:
+    class Validator;
+    struct Measure
+    {
+        qsizetype bytes = 0; // of the characters code page 932 holds
+        qsizetype bad = 0; // characters it cannot hold or the field refuses
+    };
+
+    Measure measure(QStringView text) const;
+    int visibleTextWidth() const;
+    void runUnchecked(const std::function<void()> &change);
+
+    int m_maxBytes = 0;
+    QString m_refused;
+    bool m_noScroll = false;
+    bool m_flatBorder = false;
+    InputMethod m_inputMethod = InputMethod::Unset;
+    QString m_accepted; // the text the next user change is measured against
+    bool m_unchecked = false; // a change made by the program is under way
+};
+
+} // namespace ui
