@@ -1,1 +1,140 @@
-// placeholder
+#include "roster/roster_file.h"
+
+#include "ui/cp932.h"
+#include "ui/text_items.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace roster {
+namespace {
+
+constexpr int kItemsPerEntry = 4;
+
+// A half-width quote inside a stored value would end its item early on the next
+// reading; the full-width form looks the same to the user and is harmless.
+constexpr QChar kQuote = u'"';
+constexpr QChar kSafeQuote = u'＂';
+
+bool fail(RosterError *error, RosterError reason)
+{
+    if (error)
+        *error = reason;
+    return false;
+}
+
+QString valueOf(const QByteArray &item)
+{
+    return ui::cp932::decode(item).replace(kQuote, kSafeQuote);
+}
+
+QByteArray storedBytes(QString value)
+{
+    value.replace(kQuote, kSafeQuote);
+    if (auto bytes = ui::cp932::encode(value))
+        return *bytes;
+    // Rare (text pasted from elsewhere): keep what can be kept, character by character.
+    QByteArray bytes;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const qsizetype length = value.at(i).isHighSurrogate() && i + 1 < value.size() ? 2 : 1;
+        const auto one = ui::cp932::encode(QStringView(value).sliced(i, length));
+        bytes += one ? *one : *ui::cp932::encode(u"？");
+        i += length - 1;
+    }
+    return bytes;
+}
+
+} // namespace
+
+QString rosterFileName()
+{
+    return u"tamlo.dat"_s;
+}
+
+std::optional<Roster> readRoster(const QString &path, RosterError *error)
+{
+    QFile file(path);
+    if (!file.exists()) {
+        fail(error, RosterError::Missing);
+        return std::nullopt;
+    }
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail(error, RosterError::Unreadable);
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        fail(error, RosterError::Unreadable);
+        return std::nullopt;
+    }
+    return parseRoster(bytes, error);
+}
+
+std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error)
+{
+    ui::ItemReader reader(bytes);
+    std::array<QString, kItemsPerEntry> items;
+    Roster roster;
+    for (RosterEntry &entry : roster) {
+        for (QString &item : items) {
+            if (reader.atEnd()) {
+                fail(error, RosterError::Short);
+                return std::nullopt;
+            }
+            const auto raw = reader.next();
+            if (!raw) {
+                fail(error, RosterError::Malformed);
+                return std::nullopt;
+            }
+            item = valueOf(*raw);
+        }
+        entry = {items[0], items[1], items[2], items[3]};
+    }
+    return roster;
+}
+
+QByteArray rosterBytes(const Roster &roster)
+{
+    QByteArray bytes;
+    for (const RosterEntry &entry : roster) {
+        const std::array<QByteArray, kItemsPerEntry> items {storedBytes(entry.name),
+            storedBytes(entry.year), storedBytes(entry.month), storedBytes(entry.day)};
+        bytes += ui::quotedLine(items);
+    }
+    return bytes;
+}
+
+bool writeRoster(const Roster &roster, QIODevice &device)
+{
+    const QByteArray bytes = rosterBytes(roster);
+    return device.write(bytes) == bytes.size();
+}
+
+bool writeRoster(const Roster &roster, QSaveFile &file, RosterError *error)
+{
+    if (!file.open(QIODevice::WriteOnly))
+        return fail(error, RosterError::WriteFailed);
+    if (!writeRoster(roster, static_cast<QIODevice &>(file))) {
+        file.cancelWriting();
+        file.commit(); // only discards the temporary file after a cancel
+        return fail(error, RosterError::WriteFailed);
+    }
+    if (!file.commit())
+        return fail(error, RosterError::WriteFailed);
+    return true;
+}
+
+bool writeRoster(const Roster &roster, const QString &path, RosterError *error)
+{
+    QSaveFile file(path);
+    return writeRoster(roster, file, error);
+}
+
+bool createEmptyRoster(const QString &path, RosterError *error)
+{
+    return writeRoster(Roster {}, path, error);
+}
+
+} // namespace roster

@@ -1,0 +1,67 @@
+#pragma once
+
+// The roster file "tamlo.dat": ten lines of four quoted, comma-separated items
+// (name, year, month, day), CR LF, code page 932, no byte-order mark.
+//
+// Failing functions return nothing (or false) and put the reason into an optional
+// RosterError out-parameter; the caller hands any failure to the failure handler.
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <optional>
+
+class QIODevice;
+class QSaveFile;
+
+namespace roster {
+
+/// Four texts exactly as typed; never converted or checked here.
+struct RosterEntry
+{
+    QString name, year, month, day;
+    friend bool operator==(const RosterEntry &, const RosterEntry &) = default;
+};
+
+using Roster = std::array<RosterEntry, 10>;
+
+enum class RosterError {
+    Missing, ///< no such file
+    Unreadable, ///< exists but cannot be opened or read
+    Short, ///< ends before forty items
+    Malformed, ///< a double quote right after a closing quote
+    WriteFailed, ///< cannot be created, written or replaced
+};
+
+/// "tamlo.dat": a bare name, so it lies in the current working directory.
+QString rosterFileName();
+
+/// Reads forty items, name, year, month, day for entries 1 to 10; anything after the
+/// fortieth item is ignored. A half-width double quote in a value (only possible in
+/// unquoted, hand-made items) comes back as the full-width "＂", which the writer
+/// can store safely.
+std::optional<Roster> readRoster(
+    const QString &path = rosterFileName(), RosterError *error = nullptr);
+/// The same from bytes already read.
+///     parseRoster("ＡＢＣ,1985,4,12\r\n" × 10)->at(0) == {"ＡＢＣ", "1985", "4", "12"}
+std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error = nullptr);
+
+/// The file's bytes: per entry `"name","year","month","day"` CR LF. A half-width
+/// double quote in a value is stored as "＂" so that the file always reads back; a
+/// character without a code-page-932 form is stored as "？".
+QByteArray rosterBytes(const Roster &roster);
+
+/// Replaces the file as a whole: the bytes go to a temporary file in the same
+/// folder, which takes the file's place only when everything was written, so a
+/// failure leaves the previous file as it was.
+bool writeRoster(
+    const Roster &roster, const QString &path = rosterFileName(), RosterError *error = nullptr);
+/// The same through a save file that is not open yet (a seam for failing devices).
+bool writeRoster(const Roster &roster, QSaveFile &file, RosterError *error = nullptr);
+/// Writes the bytes to an open device; false when it takes fewer than all of them.
+bool writeRoster(const Roster &roster, QIODevice &device);
+
+/// Writes ten empty entries (130 bytes), for a first run without a roster file.
+bool createEmptyRoster(const QString &path = rosterFileName(), RosterError *error = nullptr);
+
+} // namespace roster
