@@ -1,0 +1,22 @@
+#pragma once
+
+// The main window's drawing surface, drawn offscreen by the window's own chart code.
+
+#include "engine/field_port.h"
+#include "engine/input_check.h"
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+namespace cli {
+
+/// The main window's client area, which its surface covers: 634 × 476.
+QSize surfaceSize();
+
+/// The surface after a redraw of the checked input, K (1–4) times larger. Fonts must
+/// be set up (ui::installFontSubstitutions) and a QGuiApplication must exist.
+QImage renderChart(const engine::FieldPort &window, const engine::CheckedInput &input,
+    const QString &todayText, int scale = 1);
+
+} // namespace cli

@@ -1,0 +1,175 @@
+#include "cli/chart_program.h"
+
+#include "cli/chart_image.h"
+#include "cli/chart_report.h"
+#include "cli/chart_request.h"
+#include "cli/command_line.h"
+#include "cli/roster_json.h"
+#include "roster/roster_file.h"
+
+#include <QImageWriter>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+namespace {
+
+constexpr QStringView kProgram = u"quorvel-chart: ";
+
+void write(QIODevice &device, const QString &text)
+{
+    device.write(text.toUtf8());
+}
+
+/// The roster, or a message for a file the roster window could not read either.
+std::optional<roster::Roster> readRosterFile(const QString &fileName, QString &error)
+{
+    // Unlike the roster window, which starts a missing roster afresh, nothing is created.
+    roster::RosterError reason = roster::RosterError::Unreadable;
+    std::optional<roster::Roster> roster = roster::readRoster(fileName, &reason);
+    if (roster)
+        return roster;
+    QString why;
+    switch (reason) {
+    case roster::RosterError::Missing:
+        why = u"no such file"_s;
+        break;
+    case roster::RosterError::Short:
+        why = u"it ends before ten entries of four items (name, year, month, day)"_s;
+        break;
+    case roster::RosterError::Malformed:
+        why = u"an item has a second double quote right after its closing quote"_s;
+        break;
+    case roster::RosterError::Unreadable:
+    case roster::RosterError::WriteFailed:
+        why = u"it cannot be opened for reading"_s;
+        break;
+    }
+    error = u"roster file "_s % fileName % u": "_s % why;
+    return std::nullopt;
+}
+
+/// The birth date and month as they would stand in EDIT1–EDIT5.
+FieldTexts fieldTexts(
+    const CommandLine &line, const std::optional<roster::RosterEntry> &person, const QDate &today)
+{
+    FieldTexts texts;
+    if (person) {
+        // As 選択・保存 puts them: the texts unchanged, read as a Western year.
+        texts.birthYear = person->year;
+        texts.birthMonth = person->month;
+        texts.birthDay = person->day;
+        texts.birthEra = 1;
+    } else {
+        texts.birthYear = line.birth->year;
+        texts.birthMonth = line.birth->month;
+        texts.birthDay = line.birth->day;
+        texts.birthEra = 1 + line.birth->era;
+    }
+    if (line.month) {
+        texts.shownYear = line.month->year;
+        texts.shownMonth = line.month->month;
+        texts.shownEra = 6 + line.month->era;
+    } else {
+        // Today's month as 今月 fills it: four-digit year, month without a leading zero.
+        texts.shownYear = u"%1"_s.arg(today.year(), 4, 10, QChar(u'0'));
+        texts.shownMonth = QString::number(today.month());
+        texts.shownEra = 6;
+    }
+    return texts;
+}
+
+bool savePng(const QImage &image, const QString &fileName, QString &error)
+{
+    QSaveFile file(fileName);
+    QImageWriter writer(&file, "png");
+    if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
+        error = u"cannot write "_s % fileName % u": "_s
+            % (writer.error() != QImageWriter::UnknownError ? writer.errorString()
+                                                            : file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool saveBytes(const QByteArray &bytes, const QString &fileName, QIODevice &out, QString &error)
+{
+    if (fileName == u"-"_s) {
+        out.write(bytes);
+        return true;
+    }
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        error = u"cannot write "_s % fileName % u": "_s % file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int runChartProgram(
+    const QStringList &arguments, const QDate &localToday, QIODevice &out, QIODevice &err)
+{
+    const ParsedCommandLine parsed = parseCommandLine(arguments);
+    if (parsed.help) {
+        write(out, usageText());
+        return kDone;
+    }
+    if (!parsed.commandLine) {
+        write(err, kProgram % parsed.error % u'\n' % usageText());
+        return kUsageError;
+    }
+    const CommandLine &line = *parsed.commandLine;
+
+    std::optional<roster::RosterEntry> person;
+    if (!line.rosterFile.isEmpty()) {
+        QString error;
+        const std::optional<roster::Roster> roster = readRosterFile(line.rosterFile, error);
+        if (!roster) {
+            write(err, kProgram % error % u'\n');
+            return kRosterUnreadable;
+        }
+        if (line.rosterOnly()) {
+            out.write(rosterJson(*roster));
+            return kDone;
+        }
+        person = (*roster)[static_cast<std::size_t>(line.person - 1)];
+    }
+
+    const QDate today = line.today.value_or(localToday);
+    const QString todayText = u"%1/%2/%3"_s.arg(today.year(), 4, 10, QChar(u'0'))
+                                  .arg(today.month(), 2, 10, QChar(u'0'))
+                                  .arg(today.day(), 2, 10, QChar(u'0'));
+
+    const CheckedRequest request = checkFields(fieldTexts(line, person, today));
+    if (!request.input) {
+        write(err, kProgram % request.refusal->message() % u'\n');
+        return kInputRefused;
+    }
+    const QString name = line.name ? *line.name : person ? person->name : QString();
+    const FieldMap window = windowFields(*request.input, name);
+
+    QString error;
+    if (!line.pngFile.isEmpty()) {
+        const QImage image = renderChart(window, *request.input, todayText, line.scale);
+        if (!savePng(image, line.pngFile, error)) {
+            write(err, kProgram % error % u'\n');
+            return kOutputFailed;
+        }
+    }
+    if (line.jsonFile.isEmpty() && !line.days)
+        return kDone;
+    const MonthReport report = buildReport(window, *request.input, todayText);
+    if (!line.jsonFile.isEmpty() && !saveBytes(reportJson(report), line.jsonFile, out, error)) {
+        write(err, kProgram % error % u'\n');
+        return kOutputFailed;
+    }
+    if (line.days)
+        write(out, dayTable(report));
+    return kDone;
+}
+
+} // namespace cli

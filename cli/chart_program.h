@@ -1,0 +1,25 @@
+#pragma once
+
+// quorvel-chart from its arguments to its exit status, without the process around it:
+// the executable only adds the application object and the standard streams.
+
+#include <QDate>
+#include <QIODevice>
+#include <QStringList>
+
+namespace cli {
+
+enum ExitStatus : int {
+    kDone = 0,
+    kOutputFailed = 1, ///< a picture or JSON file could not be written
+    kUsageError = 2, ///< usage text on the error stream
+    kInputRefused = 3, ///< the checks refused a value; nothing written
+    kRosterUnreadable = 4, ///< missing, short or malformed roster file
+};
+
+/// Runs the program. localToday stands for today when --today is not given; out and
+/// err take UTF-8. Drawing needs a QGuiApplication and the font substitutions.
+int runChartProgram(
+    const QStringList &arguments, const QDate &localToday, QIODevice &out, QIODevice &err);
+
+} // namespace cli

@@ -1,0 +1,175 @@
+#include "cli/chart_report.h"
+
+#include "chart/day_summary.h"
+#include "cli/json_text.h"
+#include "engine/calendar.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+namespace {
+
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+/// A whole value as a padded number, anything else as its shortest text.
+QString datePart(float value, int width)
+{
+    if (value == std::trunc(value) && std::fabs(value) < 1e7f)
+        return u"%1"_s.arg(static_cast<long>(value), width, 10, QChar(u'0'));
+    return QString::fromStdString(engine::numberText(value));
+}
+
+QByteArray integerText(float wholeValue)
+{
+    return QByteArray::number(static_cast<long long>(wholeValue));
+}
+
+template <typename Each> void forEachBit(std::uint32_t bits, int first, int last, Each each)
+{
+    for (int n = first; n <= last; ++n) {
+        if (bits & (std::uint32_t(1) << n))
+            each(n);
+    }
+}
+
+QByteArray sampleJson(const SampleRecord &sample)
+{
+    QByteArray out
+        = "{\"t\": " + jsonFloat(sample.t) + ", \"x\": " + jsonFloat(sample.x) + ", \"curve\": [";
+    for (int r = 0; r < engine::kRhythmCount; ++r)
+        out += (r ? ", " : "") + jsonFloat(sample.curve[r]);
+    out += "], \"level\": [";
+    for (int r = 0; r < engine::kRhythmCount; ++r)
+        out += (r ? ", " : "") + QByteArray::number(sample.level[r]);
+    out += "], \"rules\": [";
+    bool first = true;
+    forEachBit(sample.rules, 1, engine::kRuleCount, [&](int rule) {
+        out += (first ? "" : ", ") + QByteArray::number(rule);
+        first = false;
+    });
+    out += "]}";
+    return out;
+}
+
+QByteArray dayJson(const DayRecord &day)
+{
+    QByteArray out = "{\"day\": " + QByteArray::number(day.day)
+        + ", \"weekday\": " + jsonString(day.weekday) + ", \"rows\": [";
+    bool first = true;
+    forEachBit(day.rows, 0, engine::kRowCount - 1, [&](int row) {
+        out += (first ? "" : ", ") + QByteArray::number(row);
+        first = false;
+    });
+    out += "]}";
+    return out;
+}
+
+} // namespace
+
+QString dateText(float year, float month, std::optional<float> day)
+{
+    QString text = datePart(year, 4) % u'-' % datePart(month, 2);
+    if (day)
+        text += u'-' % datePart(*day, 2);
+    return text;
+}
+
+MonthReport buildReport(
+    const engine::FieldPort &window, const engine::CheckedInput &input, const QString &todayText)
+{
+    MonthReport report;
+    report.input = input;
+    report.todayText = todayText;
+    report.monthLength = engine::monthLength(input.shownYear, input.shownMonth);
+    const float birthIndex = engine::dayIndex(input.birthYear, input.birthMonth, input.birthDay);
+    report.daysSinceBirthDay1 = engine::daysSinceBirth(
+        birthIndex, engine::monthStart(input.shownYear, input.shownMonth), 1.0f);
+
+    // The weekdays come from the same steps as the date table, one call per day.
+    engine::WeekdayState weekdays;
+    weekdays.reset();
+    for (float d = 1; d <= report.monthLength; d = d + 1) {
+        weekdays.SBYOUBI(window);
+        weekdays.SBYOUCAL();
+        weekdays.SBYOUKETE();
+        report.days.push_back({static_cast<int>(d), fromUtf8(weekdays.name()), 0});
+    }
+
+    engine::SampleWalk walk(report.daysSinceBirthDay1, report.monthLength);
+    report.offsets = walk.offsets().values;
+    engine::Sample sample;
+    while (walk.next(sample)) {
+        SampleRecord record;
+        record.t = sample.t;
+        record.x = sample.x;
+        record.curve = sample.curve;
+        for (int r = 0; r < engine::kRhythmCount; ++r)
+            record.level[r] = static_cast<int>(sample.level[r]);
+        // Day d holds the samples with d − 1 ≤ t < d.
+        const auto dayIndex = static_cast<std::size_t>(std::floor(sample.t));
+        for (int m = 0; m < sample.markCount; ++m) {
+            record.rules |= std::uint32_t(1) << sample.marks[m].rule;
+            if (dayIndex < report.days.size())
+                report.days[dayIndex].rows |= std::uint32_t(1) << sample.marks[m].row;
+        }
+        report.samples.push_back(record);
+    }
+
+    const engine::Date today = engine::dateFromText(todayText.toStdString());
+    report.summary = chart::summaryText(
+        chart::dayCount({input.birthYear, input.birthMonth, input.birthDay}, today), todayText);
+    if (chart::greetingDue(window, today))
+        report.greeting = chart::greetingText(fromUtf8(window.text("EDIT26")));
+    return report;
+}
+
+QByteArray reportJson(const MonthReport &report)
+{
+    const engine::CheckedInput &in = report.input;
+    QByteArray out = "{\n";
+    out += "  \"birth\": " + jsonString(dateText(in.birthYear, in.birthMonth, in.birthDay)) + ",\n";
+    out += "  \"month\": " + jsonString(dateText(in.shownYear, in.shownMonth)) + ",\n";
+    out += "  \"today\": " + jsonString(report.todayText) + ",\n";
+    out += "  \"month_length\": " + integerText(report.monthLength) + ",\n";
+    out += "  \"days_since_birth_day1\": " + integerText(report.daysSinceBirthDay1) + ",\n";
+    out += "  \"offsets\": [";
+    for (int r = 0; r < engine::kRhythmCount; ++r)
+        out += (r ? ", " : "") + integerText(report.offsets[r]);
+    out += "],\n  \"samples\": [\n";
+    for (std::size_t i = 0; i < report.samples.size(); ++i)
+        out += "    " + sampleJson(report.samples[i])
+            + (i + 1 < report.samples.size() ? ",\n" : "\n");
+    out += "  ],\n  \"days\": [\n";
+    for (std::size_t i = 0; i < report.days.size(); ++i)
+        out += "    " + dayJson(report.days[i]) + (i + 1 < report.days.size() ? ",\n" : "\n");
+    out += "  ],\n";
+    out += "  \"summary\": " + jsonString(report.summary) + ",\n";
+    out += "  \"greeting\": "
+        + (report.greeting ? jsonString(*report.greeting) : QByteArrayLiteral("null")) + "\n";
+    out += "}\n";
+    return out;
+}
+
+QString dayTable(const MonthReport &report)
+{
+    QString out;
+    for (const DayRecord &day : report.days) {
+        out += dateText(report.input.shownYear, report.input.shownMonth, float(day.day)) % u' '
+            % day.weekday;
+        bool first = true;
+        forEachBit(day.rows, 0, engine::kRowCount - 1, [&](int row) {
+            out += (first ? u"  "_s : u" | "_s) % fromUtf8(engine::kDayKinds[row].label);
+            first = false;
+        });
+        out += u'\n';
+    }
+    return out;
+}
+
+} // namespace cli

@@ -1,0 +1,209 @@
+#include "cli/chart_request.h"
+
+#include "cli/command_line.h"
+#include "engine/calendar.h"
+
+#include <array>
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+namespace {
+
+// The ranges of the era table, as text for the messages (the checks keep the numbers).
+constexpr std::array<QStringView, kEraCount> kEraRanges {
+    u"1 or later", u"1 or later", u"1–63", u"1–15", u"1–45"};
+
+float numberOf(const QString &text)
+{
+    return engine::parseNumber(text.toStdString());
+}
+
+QString numberString(float value)
+{
+    return QString::fromStdString(engine::numberText(value));
+}
+
+int eraIndexOf(int eraCode)
+{
+    return (eraCode - 1) % kEraCount;
+}
+
+QString yearValue(const QString &year, int eraCode)
+{
+    const int era = eraIndexOf(eraCode);
+    return era == 0 ? year : eraName(era) % year;
+}
+
+/// "2024-03" for a Western year and month.
+QString monthValue(float year, float month)
+{
+    return numberString(year) % u'-' % (month < 10.0f ? u"0"_s : QString()) % numberString(month);
+}
+
+/// The reason when a year fails before it is converted; empty when the year itself passes.
+QString yearReason(int eraCode, float eraYear)
+{
+    if (!std::isfinite(eraYear) || !engine::eraYearAccepted(eraCode, eraYear)) {
+        const int era = eraIndexOf(eraCode);
+        if (era == 0)
+            return u"not a year (1 or later)"_s;
+        return u"out of range for "_s % eraName(era) % u" ("_s % kEraRanges[era] % u')';
+    }
+    return {};
+}
+
+Refusal explain(const engine::RawInput &raw, const FieldTexts &texts, engine::Field field)
+{
+    Refusal refusal;
+    refusal.field = field;
+    const float birthYear = engine::westernYear(raw.birthEra, raw.birthYear);
+    const float shownYear = engine::westernYear(raw.shownEra, raw.shownYear);
+    // The checks hold years to four digits: larger ones would lose days in the counts.
+    const QString tooLate = u"later than the year 9999"_s;
+
+    switch (field) {
+    case engine::Field::None:
+        break;
+    case engine::Field::EDIT1: {
+        refusal.value = yearValue(texts.birthYear, raw.birthEra);
+        refusal.reason = yearReason(raw.birthEra, raw.birthYear);
+        if (!refusal.reason.isEmpty())
+            break;
+        // The birth year is also emptied when the month shown lies before the birth
+        // month; showing the birth month itself tells the two apart.
+        engine::RawInput probe = raw;
+        probe.shownEra = 6;
+        probe.shownYear = birthYear;
+        probe.shownMonth = raw.birthMonth;
+        if (engine::checkInput(probe).rejected == engine::Field::EDIT1)
+            refusal.reason = tooLate;
+        else
+            refusal.reason = u"the month "_s % monthValue(shownYear, raw.shownMonth)
+                % u" is before the birth month "_s % monthValue(birthYear, raw.birthMonth);
+        break;
+    }
+    case engine::Field::EDIT2:
+        refusal.value = texts.birthMonth;
+        refusal.reason = u"not a month (1–12)"_s;
+        break;
+    case engine::Field::EDIT3: {
+        refusal.value = texts.birthDay;
+        const float length = engine::monthLength(birthYear, raw.birthMonth);
+        refusal.reason = u"not a day of "_s % monthValue(birthYear, raw.birthMonth) % u" (1–"_s
+            % numberString(length) % u')';
+        break;
+    }
+    case engine::Field::EDIT4: {
+        refusal.value = yearValue(texts.shownYear, raw.shownEra);
+        refusal.reason = yearReason(raw.shownEra, raw.shownYear);
+        if (!refusal.reason.isEmpty())
+            break;
+        const float apart = shownYear - birthYear;
+        if (apart > 1028.0f)
+            refusal.reason
+                = u"more than 1028 years after the birth year "_s % numberString(birthYear);
+        else if (apart < 0.0f)
+            refusal.reason = u"before the birth year "_s % numberString(birthYear);
+        else
+            refusal.reason = tooLate;
+        break;
+    }
+    case engine::Field::EDIT5:
+        refusal.value = texts.shownMonth;
+        refusal.reason = u"not a month (1–12)"_s;
+        break;
+    }
+    return refusal;
+}
+
+} // namespace
+
+QString Refusal::fieldLabel() const
+{
+    switch (field) {
+    case engine::Field::None:
+        break;
+    case engine::Field::EDIT1:
+        return u"birth year"_s;
+    case engine::Field::EDIT2:
+        return u"birth month"_s;
+    case engine::Field::EDIT3:
+        return u"birth day"_s;
+    case engine::Field::EDIT4:
+        return u"month year"_s;
+    case engine::Field::EDIT5:
+        return u"month"_s;
+    }
+    return {};
+}
+
+QString Refusal::message() const
+{
+    return fieldLabel() % u' ' % value % u": "_s % reason;
+}
+
+CheckedRequest checkFields(const FieldTexts &texts)
+{
+    engine::RawInput raw;
+    raw.birthYear = numberOf(texts.birthYear);
+    raw.birthMonth = numberOf(texts.birthMonth);
+    raw.birthDay = numberOf(texts.birthDay);
+    raw.shownYear = numberOf(texts.shownYear);
+    raw.shownMonth = numberOf(texts.shownMonth);
+    raw.birthEra = texts.birthEra;
+    raw.shownEra = texts.shownEra;
+    raw.request = 1;
+
+    CheckedRequest request;
+    const engine::CheckOutcome outcome = engine::checkInput(raw);
+    if (outcome.rejected == engine::Field::None)
+        request.input = outcome.input;
+    else
+        request.refusal = explain(raw, texts, outcome.rejected);
+    return request;
+}
+
+std::string FieldMap::text(std::string_view control) const
+{
+    const auto found = m_texts.find(control);
+    return found == m_texts.end() ? std::string() : found->second;
+}
+
+void FieldMap::setText(std::string_view control, std::string_view utf8)
+{
+    m_texts.insert_or_assign(std::string(control), std::string(utf8));
+}
+
+bool FieldMap::isChecked(std::string_view control) const
+{
+    return m_checked.find(control) != m_checked.end();
+}
+
+void FieldMap::setChecked(std::string_view control, bool checked)
+{
+    if (checked)
+        m_checked.emplace(control);
+    else if (const auto found = m_checked.find(control); found != m_checked.end())
+        m_checked.erase(found);
+}
+
+void FieldMap::setMaxBytes(std::string_view, int) { }
+
+FieldMap windowFields(const engine::CheckedInput &input, const QString &name)
+{
+    FieldMap fields;
+    fields.setText("EDIT1", engine::numberText(input.birthYear));
+    fields.setText("EDIT2", engine::numberText(input.birthMonth));
+    fields.setText("EDIT3", engine::numberText(input.birthDay));
+    fields.setText("EDIT4", engine::numberText(input.shownYear));
+    fields.setText("EDIT5", engine::numberText(input.shownMonth));
+    fields.setText("EDIT26", name.toStdString());
+    fields.setChecked("RADIO1", true);
+    fields.setChecked("RADIO6", true);
+    return fields;
+}
+
+} // namespace cli

@@ -1,0 +1,253 @@
+#include "cli/command_line.h"
+
+#include <QRegularExpression>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+namespace {
+
+constexpr std::array<QStringView, kEraCount> kEraNames {
+    u"西暦", u"平成", u"昭和", u"大正", u"令和"};
+
+bool allDigits(QStringView text)
+{
+    if (text.isEmpty())
+        return false;
+    for (QChar ch : text) {
+        if (ch < u'0' || ch > u'9')
+            return false;
+    }
+    return true;
+}
+
+/// Splits off a leading era name; no name means 西暦.
+std::pair<int, QStringView> splitEra(QStringView text)
+{
+    for (int era = 0; era < kEraCount; ++era) {
+        if (text.startsWith(kEraNames[era]))
+            return {era, text.mid(kEraNames[era].size())};
+    }
+    return {0, text};
+}
+
+std::optional<EraDate> parseParts(QStringView text, int partCount)
+{
+    const auto [era, rest] = splitEra(text);
+    const QList<QStringView> parts = rest.split(u'-');
+    if (parts.size() != partCount)
+        return std::nullopt;
+    for (QStringView part : parts) {
+        if (!allDigits(part))
+            return std::nullopt;
+    }
+    EraDate date;
+    date.era = era;
+    date.year = parts[0].toString();
+    date.month = parts[1].toString();
+    if (partCount == 3)
+        date.day = parts[2].toString();
+    return date;
+}
+
+bool parseInteger(const QString &text, int low, int high, int &value)
+{
+    if (!allDigits(text) || text.size() > 2)
+        return false;
+    value = text.toInt();
+    return value >= low && value <= high;
+}
+
+/// Takes the value of an option given as "--opt value" or "--opt=value".
+class ArgumentCursor
+{
+public:
+    explicit ArgumentCursor(const QStringList &arguments)
+        : m_arguments(arguments)
+    { }
+
+    bool atEnd() const { return m_index >= m_arguments.size(); }
+
+    /// The next option name; an attached "=value" is kept for value().
+    QString nextOption()
+    {
+        QString argument = m_arguments[m_index++];
+        m_attached.reset();
+        const qsizetype equals = argument.indexOf(u'=');
+        if (argument.startsWith(u"--"_s) && equals > 2) {
+            m_attached = argument.mid(equals + 1);
+            argument.truncate(equals);
+        }
+        return argument;
+    }
+
+    bool hasAttachedValue() const { return m_attached.has_value(); }
+
+    std::optional<QString> value()
+    {
+        if (m_attached)
+            return std::exchange(m_attached, std::nullopt);
+        if (atEnd())
+            return std::nullopt;
+        return m_arguments[m_index++];
+    }
+
+private:
+    const QStringList &m_arguments;
+    qsizetype m_index = 0;
+    std::optional<QString> m_attached;
+};
+
+ParsedCommandLine failure(const QString &error)
+{
+    ParsedCommandLine parsed;
+    parsed.error = error;
+    return parsed;
+}
+
+} // namespace
+
+QStringView eraName(int eraIndex)
+{
+    return eraIndex >= 0 && eraIndex < kEraCount ? kEraNames[eraIndex] : QStringView();
+}
+
+std::optional<EraDate> parseDate(QStringView text)
+{
+    return parseParts(text, 3);
+}
+
+std::optional<EraDate> parseMonth(QStringView text)
+{
+    return parseParts(text, 2);
+}
+
+std::optional<QDate> parseToday(QStringView text)
+{
+    static const QRegularExpression form(u"^\\d{4}-\\d{2}-\\d{2}$"_s);
+    if (!form.match(text).hasMatch())
+        return std::nullopt;
+    const QDate date = QDate::fromString(text.toString(), Qt::ISODate);
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
+}
+
+ParsedCommandLine parseCommandLine(const QStringList &arguments)
+{
+    CommandLine line;
+    QStringList seen;
+    bool scaleGiven = false;
+    ArgumentCursor cursor(arguments);
+    while (!cursor.atEnd()) {
+        const QString option = cursor.nextOption();
+        if (option == u"--help"_s || option == u"-h"_s) {
+            ParsedCommandLine parsed;
+            parsed.help = true;
+            return parsed;
+        }
+        if (seen.contains(option))
+            return failure(option + u" is given twice"_s);
+        seen.append(option);
+
+        if (option == u"--days"_s) {
+            if (cursor.hasAttachedValue())
+                return failure(u"--days takes no value"_s);
+            line.days = true;
+            continue;
+        }
+        static const QStringList valued {u"--birth"_s, u"--month"_s, u"--today"_s, u"--name"_s,
+            u"--roster"_s, u"--person"_s, u"--png"_s, u"--scale"_s, u"--json"_s};
+        if (!valued.contains(option))
+            return failure(u"unknown argument "_s + option);
+        const std::optional<QString> value = cursor.value();
+        if (!value)
+            return failure(option + u" needs a value"_s);
+
+        if (option == u"--birth"_s) {
+            line.birth = parseDate(*value);
+            if (!line.birth)
+                return failure(
+                    u"--birth: expected YYYY-MM-DD or an era form such as 昭和60-4-12, got "_s
+                    + *value);
+        } else if (option == u"--month"_s) {
+            line.month = parseMonth(*value);
+            if (!line.month)
+                return failure(
+                    u"--month: expected YYYY-MM or an era form such as 令和8-12, got "_s + *value);
+        } else if (option == u"--today"_s) {
+            line.today = parseToday(*value);
+            if (!line.today)
+                return failure(u"--today: expected a date YYYY-MM-DD, got "_s + *value);
+        } else if (option == u"--name"_s) {
+            line.name = *value;
+        } else if (option == u"--roster"_s) {
+            if (value->isEmpty())
+                return failure(u"--roster needs a file name"_s);
+            line.rosterFile = *value;
+        } else if (option == u"--person"_s) {
+            if (!parseInteger(*value, 1, 10, line.person))
+                return failure(u"--person: expected 1 to 10, got "_s + *value);
+        } else if (option == u"--png"_s) {
+            if (value->isEmpty())
+                return failure(u"--png needs a file name"_s);
+            line.pngFile = *value;
+        } else if (option == u"--scale"_s) {
+            if (!parseInteger(*value, 1, 4, line.scale))
+                return failure(u"--scale: expected 1 to 4, got "_s + *value);
+            scaleGiven = true;
+        } else if (option == u"--json"_s) {
+            if (value->isEmpty())
+                return failure(u"--json needs a file name or -"_s);
+            line.jsonFile = *value;
+        }
+    }
+
+    if (line.person != 0 && line.rosterFile.isEmpty())
+        return failure(u"--person needs --roster"_s);
+    if (line.person != 0 && line.birth)
+        return failure(u"--birth and --person both give the birth date"_s);
+    if (line.rosterOnly()) {
+        if (line.birth || line.month || line.today || line.name || !line.pngFile.isEmpty()
+            || !line.jsonFile.isEmpty() || line.days || scaleGiven)
+            return failure(u"--roster without --person only prints the roster"_s);
+    } else if (!line.birth && line.person == 0) {
+        return failure(u"--birth or --roster with --person is needed"_s);
+    }
+    if (scaleGiven && line.pngFile.isEmpty())
+        return failure(u"--scale needs --png"_s);
+    if (line.jsonFile == u"-"_s && line.days)
+        return failure(u"--json - and --days would both write to standard output"_s);
+    if (!line.rosterOnly() && line.pngFile.isEmpty() && line.jsonFile.isEmpty())
+        line.days = true;
+
+    ParsedCommandLine parsed;
+    parsed.commandLine = std::move(line);
+    return parsed;
+}
+
+QString usageText()
+{
+    return u"usage: quorvel-chart [--birth DATE] [--month MONTH] [--today YYYY-MM-DD] [--name "
+           u"NAME]\n"
+           "                     [--roster FILE [--person N]] [--png FILE] [--scale K]\n"
+           "                     [--json FILE|-] [--days]\n"
+           "\n"
+           "  --birth DATE      birth date: YYYY-MM-DD, or in an era: 昭和60-4-12, 平成31-4-30,\n"
+           "                    大正15-1-1, 令和8-12-8, 西暦2000-1-1\n"
+           "  --month MONTH     month shown: YYYY-MM or 令和8-12 (default: today's month)\n"
+           "  --today DATE      today's date (default: the local date)\n"
+           "  --name NAME       name for the birthday greeting\n"
+           "  --roster FILE     the birthday roster; alone, prints its ten entries as JSON\n"
+           "  --person N        with --roster: chart entry N (1-10)\n"
+           "  --png FILE        the chart as a 634 x 476 PNG picture\n"
+           "  --scale K         with --png: K (1-4) times larger\n"
+           "  --json FILE|-     samples, marks and days as JSON (- for standard output)\n"
+           "  --days            one line per day with the rows marked that day (the default\n"
+           "                    when neither --png nor --json is given)\n"
+           "\n"
+           "exit status: 0 done, 1 an output could not be written, 2 usage,\n"
+           "             3 input refused by the checks, 4 roster file unreadable\n"_s;
+}
+
+} // namespace cli

@@ -1,0 +1,64 @@
+#pragma once
+
+// The arguments of quorvel-chart, read into one value. Only the form of each argument is
+// checked here; whether a date is acceptable is for the window's own checks to say.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace cli {
+
+/// Eras in the order of the window's era buttons: 西暦, 平成, 昭和, 大正, 令和. The birth
+/// era code of index i is i + 1, the display era code i + 6.
+inline constexpr int kEraCount = 5;
+QStringView eraName(int eraIndex);
+
+/// A date or month as it would be typed: the era chosen by its button and the texts of
+/// the year, month and day fields. "昭和60-4-12" → {2, "60", "4", "12"}.
+struct EraDate
+{
+    int era = 0;
+    QString year;
+    QString month;
+    QString day; ///< empty for a month
+};
+
+/// "YYYY-MM-DD" or an era name followed by "Y-M-D", each part one or more digits; how
+/// large a part may be is left to the checks.
+std::optional<EraDate> parseDate(QStringView text);
+/// "YYYY-MM" or "令和8-12".
+std::optional<EraDate> parseMonth(QStringView text);
+/// A real calendar date "YYYY-MM-DD".
+std::optional<QDate> parseToday(QStringView text);
+
+struct CommandLine
+{
+    std::optional<EraDate> birth;
+    std::optional<EraDate> month;
+    std::optional<QDate> today;
+    std::optional<QString> name;
+    QString rosterFile; ///< empty: no roster
+    int person = 0; ///< 1–10, 0: none
+    QString pngFile; ///< empty: no picture
+    int scale = 1;
+    QString jsonFile; ///< "-": standard output; empty: no JSON
+    bool days = false; ///< the day table, also when nothing else is asked for
+
+    /// --roster without --person: only the roster is printed.
+    bool rosterOnly() const { return !rosterFile.isEmpty() && person == 0; }
+};
+
+struct ParsedCommandLine
+{
+    std::optional<CommandLine> commandLine;
+    bool help = false;
+    QString error; ///< set when neither of the above
+};
+
+/// Reads the arguments that follow the program name.
+ParsedCommandLine parseCommandLine(const QStringList &arguments);
+QString usageText();
+
+} // namespace cli
