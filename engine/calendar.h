@@ -5,6 +5,7 @@
 
 #include "engine/field_port.h"
 
+#include <string>
 #include <string_view>
 
 namespace engine {
@@ -34,6 +35,9 @@ float monthLength(float year, float month);
 float dayIndex(float year, float month, float day);
 /// Day index of day 1 of the month, minus 1.
 float monthStart(float year, float month);
+/// Days since birth of day `day` of the month whose monthStart() is given:
+/// (monthStartIndex + day) − birthIndex. Born 2000-01-01, day 1 of March 2000 → 60.
+float daysSinceBirth(float birthIndex, float monthStartIndex, float day);
 /// Serial day number (arbitrary origin); only differences are meaningful.
 float serialDay(float year, float month, float day);
 
@@ -43,6 +47,9 @@ Date dateFromText(std::string_view todayText);
 /// optional sign, digits and one decimal point; text that does not start with a
 /// number gives 0.
 float parseNumber(std::string_view text);
+/// Shortest decimal text of a value, without leading spaces or exponent:
+/// 2024 → "2024", 3.5 → "3.5".
+std::string numberText(float value);
 
 /// The weekday of each day of the date table. The three steps keep their shared
 /// state between calls and are called once per day, in day order, after reset().

@@ -49,6 +49,7 @@ public:
 private:
     void readCheckAndDraw();
     void readEraCodes();
+    void resetRequests();
 
     CyclePort &m_port;
     int m_redrawRequest = 0;

@@ -60,12 +60,12 @@ struct Mark
 
 struct Sample
 {
-    float t;                                  ///< days from the start of day 1
-    float x;                                  ///< ((t × 4 + 31) × 4) + 6
+    float t = 0;                              ///< days from the start of day 1
+    float x = 0;                              ///< ((t × 4 + 31) × 4) + 6
     std::array<float, kRhythmCount> curve;    ///< c = 88 − 20 sin(((t + off) / p) × 6.28)
     std::array<float, kRhythmCount> level;    ///< whole numbers 163–203
     std::array<Mark, kRuleCount> marks;       ///< the first markCount hold, in rule order
-    int markCount;
+    int markCount = 0;
 };
 
 struct Offsets
@@ -95,5 +95,8 @@ private:
 
 /// Evaluates one sample at position t with the given offsets (used by SampleWalk).
 void evaluateSample(float t, const Offsets &offsets, Sample &out);
+/// Tests all rules, in table order, against the sample's x and levels and fills its
+/// marks (called by evaluateSample). All levels 183 at x = 130 → rules 14–20 and 22–25.
+void markSample(Sample &sample);
 
 } // namespace engine

@@ -1,0 +1,229 @@
+#include "engine/input_check.h"
+#include "test_helpers.h"
+
+#include <QTest>
+#include <cmath>
+
+using namespace engine;
+
+Q_DECLARE_METATYPE(engine::Field)
+Q_DECLARE_METATYPE(engine::RawInput)
+
+namespace {
+
+constexpr int kWestern = 1, kHeisei = 2, kShowa = 3, kTaisho = 4, kReiwa = 5;
+
+RawInput birthAndShown(
+    int birthEra, float by, float bm, float bd, int shownEra, float sy, float sm, int request = 1)
+{
+    RawInput raw;
+    raw.birthEra = birthEra;
+    raw.birthYear = by;
+    raw.birthMonth = bm;
+    raw.birthDay = bd;
+    raw.shownEra = shownEra + 5;
+    raw.shownYear = sy;
+    raw.shownMonth = sm;
+    raw.request = request;
+    return raw;
+}
+
+} // namespace
+
+class TestInputCheck : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fieldNames();
+    void rejectedField_data();
+    void rejectedField();
+    void acceptedInput_data();
+    void acceptedInput();
+    void stepping_data();
+    void stepping();
+};
+
+void TestInputCheck::fieldNames()
+{
+    QCOMPARE(utf8(fieldName(Field::EDIT1)), QStringLiteral("EDIT1"));
+    QCOMPARE(utf8(fieldName(Field::EDIT5)), QStringLiteral("EDIT5"));
+    QVERIFY(fieldName(Field::None).empty());
+}
+
+void TestInputCheck::rejectedField_data()
+{
+    QTest::addColumn<RawInput>("raw");
+    QTest::addColumn<Field>("field");
+    const float inf = HUGE_VALF;
+    // Check 3.
+    QTest::newRow("birth year 0") << birthAndShown(kWestern, 0, 1, 1, kWestern, 2024, 1)
+                                  << Field::EDIT1;
+    QTest::newRow("birth year not a number (0)")
+        << birthAndShown(kWestern, 0, 0, 0, kWestern, 0, 0) << Field::EDIT1;
+    QTest::newRow("昭和 64") << birthAndShown(kShowa, 64, 1, 1, kWestern, 2024, 1) << Field::EDIT1;
+    QTest::newRow("大正 16") << birthAndShown(kTaisho, 16, 1, 1, kWestern, 2024, 1) << Field::EDIT1;
+    QTest::newRow("令和 46") << birthAndShown(kReiwa, 46, 1, 1, kWestern, 2080, 1) << Field::EDIT1;
+    QTest::newRow("平成 99999 beyond year 9999")
+        << birthAndShown(kHeisei, 99999, 1, 1, kWestern, 2024, 1) << Field::EDIT1;
+    QTest::newRow("birth year 10000")
+        << birthAndShown(kWestern, 10000, 1, 1, kWestern, 10000, 1) << Field::EDIT1;
+    QTest::newRow("birth year infinite")
+        << birthAndShown(kWestern, inf, 1, 1, kWestern, 2024, 1) << Field::EDIT1;
+    // Checks 5 and 6.
+    QTest::newRow("birth month 0")
+        << birthAndShown(kWestern, 2000, 0, 1, kWestern, 2024, 1) << Field::EDIT2;
+    QTest::newRow("birth month 13")
+        << birthAndShown(kWestern, 2000, 13, 1, kWestern, 2024, 1) << Field::EDIT2;
+    QTest::newRow("29 Feb 2023") << birthAndShown(kWestern, 2023, 2, 29, kWestern, 2024, 1)
+                                 << Field::EDIT3;
+    QTest::newRow("29 Feb 1900") << birthAndShown(kWestern, 1900, 2, 29, kWestern, 2024, 1)
+                                 << Field::EDIT3;
+    QTest::newRow("29 Feb 平成 7 (1995)")
+        << birthAndShown(kHeisei, 7, 2, 29, kWestern, 2024, 1) << Field::EDIT3;
+    QTest::newRow("31 April") << birthAndShown(kWestern, 2000, 4, 31, kWestern, 2024, 1)
+                              << Field::EDIT3;
+    QTest::newRow("day 0") << birthAndShown(kWestern, 2000, 4, 0, kWestern, 2024, 1)
+                           << Field::EDIT3;
+    // Check 7.
+    QTest::newRow("displayed year 0")
+        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 0, 1) << Field::EDIT4;
+    QTest::newRow("displayed 令和 46")
+        << birthAndShown(kWestern, 2000, 1, 1, kReiwa, 46, 1) << Field::EDIT4;
+    QTest::newRow("displayed 昭和 64")
+        << birthAndShown(kWestern, 2000, 1, 1, kShowa, 64, 1) << Field::EDIT4;
+    QTest::newRow("displayed year 10000")
+        << birthAndShown(kWestern, 9999, 1, 1, kWestern, 10000, 1) << Field::EDIT4;
+    QTest::newRow("displayed year infinite")
+        << birthAndShown(kWestern, 2000, 1, 1, kWestern, inf, 1) << Field::EDIT4;
+    // Checks 9 to 11.
+    QTest::newRow("month before the birth month")
+        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 2000, 4) << Field::EDIT1;
+    QTest::newRow("earlier year, earlier month")
+        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 1999, 4) << Field::EDIT1;
+    QTest::newRow("earlier year, later month")
+        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 1999, 6) << Field::EDIT4;
+    QTest::newRow("1029 years apart")
+        << birthAndShown(kWestern, 1000, 1, 1, kWestern, 2029, 1) << Field::EDIT4;
+    QTest::newRow("displayed month 0")
+        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 0) << Field::EDIT5;
+    QTest::newRow("displayed month 13")
+        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 13) << Field::EDIT5;
+    // Order: the first failing check names the field.
+    QTest::newRow("year before month")
+        << birthAndShown(kWestern, 0, 13, 40, kWestern, 0, 13) << Field::EDIT1;
+    QTest::newRow("birth before displayed")
+        << birthAndShown(kWestern, 2000, 2, 30, kWestern, 0, 13) << Field::EDIT3;
+}
+
+void TestInputCheck::rejectedField()
+{
+    QFETCH(RawInput, raw);
+    QFETCH(Field, field);
+    QCOMPARE(checkInput(raw).rejected, field);
+}
+
+void TestInputCheck::acceptedInput_data()
+{
+    QTest::addColumn<RawInput>("raw");
+    QTest::addColumn<float>("birthYear");
+    QTest::addColumn<float>("shownYear");
+    QTest::newRow("Western dates")
+        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 3) << 2000.0f << 2024.0f;
+    QTest::newRow("29 Feb 2024") << birthAndShown(kWestern, 2024, 2, 29, kWestern, 2024, 3)
+                                 << 2024.0f << 2024.0f;
+    QTest::newRow("29 Feb 2000") << birthAndShown(kWestern, 2000, 2, 29, kWestern, 2000, 2)
+                                 << 2000.0f << 2000.0f;
+    QTest::newRow("昭和 63") << birthAndShown(kShowa, 63, 12, 31, kWestern, 1989, 1) << 1988.0f
+                             << 1989.0f;
+    QTest::newRow("大正 15") << birthAndShown(kTaisho, 15, 6, 1, kHeisei, 1, 1) << 1926.0f
+                             << 1989.0f;
+    QTest::newRow("令和 45") << birthAndShown(kReiwa, 45, 1, 1, kReiwa, 45, 12) << 2063.0f
+                             << 2063.0f;
+    QTest::newRow("平成 8011 is 9999")
+        << birthAndShown(kHeisei, 8011, 1, 1, kWestern, 9999, 1) << 9999.0f << 9999.0f;
+    QTest::newRow("the birth month")
+        << birthAndShown(kWestern, 2000, 5, 31, kWestern, 2000, 5) << 2000.0f << 2000.0f;
+    QTest::newRow("1028 years apart")
+        << birthAndShown(kWestern, 1000, 1, 1, kWestern, 2028, 1) << 1000.0f << 2028.0f;
+    QTest::newRow("month 2.5") << birthAndShown(kWestern, 2000, 2.5f, 30, kWestern, 2024, 2.5f)
+                               << 2000.0f << 2024.0f;
+    QTest::newRow("day 1.5") << birthAndShown(kWestern, 2000, 1, 1.5f, kWestern, 2024, 1) << 2000.0f
+                             << 2024.0f;
+}
+
+void TestInputCheck::acceptedInput()
+{
+    QFETCH(RawInput, raw);
+    QFETCH(float, birthYear);
+    QFETCH(float, shownYear);
+    const CheckOutcome outcome = checkInput(raw);
+    QCOMPARE(outcome.rejected, Field::None);
+    QVERIFY(!outcome.stepped);
+    QCOMPARE_EXACT(outcome.input.birthYear, birthYear);
+    QCOMPARE_EXACT(outcome.input.birthMonth, raw.birthMonth);
+    QCOMPARE_EXACT(outcome.input.birthDay, raw.birthDay);
+    QCOMPARE_EXACT(outcome.input.shownYear, shownYear);
+    QCOMPARE_EXACT(outcome.input.shownMonth, raw.shownMonth);
+}
+
+void TestInputCheck::stepping_data()
+{
+    QTest::addColumn<RawInput>("raw");
+    QTest::addColumn<bool>("stepped");
+    QTest::addColumn<float>("year");
+    QTest::addColumn<float>("month");
+    QTest::addColumn<Field>("field");
+    QTest::newRow("back from January") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 1, 2)
+                                       << true << 2023.0f << 12.0f << Field::None;
+    QTest::newRow("on from December") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2023, 12, 3)
+                                      << true << 2024.0f << 1.0f << Field::None;
+    QTest::newRow("back from March") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 3, 2)
+                                     << true << 2024.0f << 2.0f << Field::None;
+    QTest::newRow("平成 36 May onwards") << birthAndShown(kWestern, 2000, 1, 1, kHeisei, 36, 5, 3)
+                                         << true << 2024.0f << 6.0f << Field::None;
+    QTest::newRow("令和 1 January back") << birthAndShown(kWestern, 2000, 1, 1, kReiwa, 1, 1, 2)
+                                         << true << 2018.0f << 12.0f << Field::None;
+    // Stepping comes before checks 9 to 11: it turns month 0 and 13 into valid months,
+    // and it is written back even when those checks then fail.
+    QTest::newRow("month 0 onwards") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 0, 3)
+                                     << true << 2024.0f << 1.0f << Field::None;
+    QTest::newRow("month 13 back") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 13, 2)
+                                   << true << 2024.0f << 12.0f << Field::None;
+    QTest::newRow("back before the birth year") << birthAndShown(kWestern, 2024, 1, 1, kWestern,
+        2024, 1, 2) << true << 2023.0f << 12.0f << Field::EDIT4;
+    QTest::newRow("back before the birth month") << birthAndShown(kWestern, 2024, 3, 1, kWestern,
+        2024, 3, 2) << true << 2024.0f << 2.0f << Field::EDIT1;
+    QTest::newRow("on to month 13.5") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 12.5f,
+        3) << true << 2024.0f << 13.5f << Field::EDIT5;
+    // Nothing is stepped when check 7 or an earlier one fails, or for request 1.
+    QTest::newRow("bad displayed year") << birthAndShown(kWestern, 2000, 1, 1, kShowa, 64, 1, 3)
+                                        << false << 0.0f << 0.0f << Field::EDIT4;
+    QTest::newRow("bad birth day") << birthAndShown(kWestern, 2000, 1, 32, kWestern, 2024, 1, 3)
+                                   << false << 0.0f << 0.0f << Field::EDIT3;
+    QTest::newRow("request 1") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 1, 1) << false
+                               << 0.0f << 0.0f << Field::None;
+}
+
+void TestInputCheck::stepping()
+{
+    QFETCH(RawInput, raw);
+    QFETCH(bool, stepped);
+    QFETCH(float, year);
+    QFETCH(float, month);
+    QFETCH(Field, field);
+    const CheckOutcome outcome = checkInput(raw);
+    QCOMPARE(outcome.rejected, field);
+    QCOMPARE(outcome.stepped.has_value(), stepped);
+    if (!stepped)
+        return;
+    QCOMPARE_EXACT(outcome.stepped->shownYear, year);
+    QCOMPARE_EXACT(outcome.stepped->shownMonth, month);
+    if (field == Field::None) {
+        QCOMPARE_EXACT(outcome.input.shownYear, year);
+        QCOMPARE_EXACT(outcome.input.shownMonth, month);
+    }
+}
+
+QTEST_APPLESS_MAIN(TestInputCheck)
+#include "tst_input_check.moc"
