@@ -1,1 +1,13 @@
-int main() { return 0; }
+#include "app/main_window.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication application(argc, argv);
+    ui::installFontSubstitutions();
+    app::MainWindow window;
+    window.start();
+    return QApplication::exec();
+}

@@ -1,1 +1,84 @@
-// placeholder
+#include "chart/day_summary.h"
+
+#include "ui/canvas.h"
+
+#include <QString>
+
+using namespace Qt::StringLiterals;
+
+namespace chart {
+
+namespace {
+
+constexpr int kGreetingColour = 3;
+constexpr int kSummaryColour = 2;
+
+engine::Date todayFrom(const QString &todayText)
+{
+    return engine::dateFromText(todayText.toStdString());
+}
+
+/// Whole counts print without a decimal point; anything else as the shortest text
+/// that reads back the same float.
+QString decimalText(float value)
+{
+    if (value == static_cast<float>(static_cast<long long>(value)))
+        return QString::number(static_cast<long long>(value));
+    return QString::number(value, 'g', 9);
+}
+
+} // namespace
+
+float dayCount(const engine::Date &birth, const engine::Date &today)
+{
+    const float b = engine::serialDay(birth.year, birth.month, birth.day);
+    const float t = engine::serialDay(today.year, today.month, today.day);
+    const float difference = t - b;
+    return difference <= 0.0f ? 0.0f : difference;
+}
+
+QString countText(float count)
+{
+    const QString text = u' ' + decimalText(count);
+    if (text.size() < 5)
+        return text;
+    return text.left(text.size() - 3) + u',' + text.right(3);
+}
+
+QString summaryText(float count, const QString &todayText)
+{
+    return u"誕生日から今日("_s + todayText + u")まで"_s + countText(count) + u"日"_s
+        + u"です。"_s;
+}
+
+QString greetingText(const QString &name)
+{
+    return u"★ "_s + name + u"さん、誕生日おめでとう"_s + u" ★"_s;
+}
+
+bool greetingDue(const engine::FieldPort &window, const engine::Date &today)
+{
+    if (window.text("EDIT1").empty())
+        return false;
+    const float month = engine::parseNumber(window.text("EDIT2"));
+    const float day = engine::parseNumber(window.text("EDIT3"));
+    return today.month == month && today.day == day;
+}
+
+void TANMSGE(ui::Canvas &canvas, const engine::FieldPort &window, const QString &todayText)
+{
+    if (!greetingDue(window, todayFrom(todayText)))
+        return;
+    const QString name = QString::fromStdString(window.text("EDIT26"));
+    canvas.drawText(greetingText(name), 10, 106, kGreetingColour);
+}
+
+void drawDaySummary(ui::Canvas &canvas, const engine::FieldPort &window,
+                    const engine::Date &birth, const QString &todayText)
+{
+    TANMSGE(canvas, window, todayText);
+    const float count = dayCount(birth, todayFrom(todayText));
+    canvas.drawText(summaryText(count, todayText), 10, 123, kSummaryColour);
+}
+
+} // namespace chart

@@ -1,1 +1,178 @@
-// placeholder
+#include "chart/month_chart.h"
+
+#include "chart/day_summary.h"
+#include "engine/calendar.h"
+#include "engine/rhythm.h"
+#include "ui/canvas.h"
+
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace chart {
+
+namespace {
+
+constexpr int kWhite = 15;
+constexpr int kYellow = 13;
+constexpr int kBlue = 3;
+constexpr int kBlack = 0;
+constexpr int kLabelSize = 14;
+constexpr int kWindowSize = 16;
+
+struct LegendLine
+{
+    QStringView text;
+    float x, y;
+    int colour;
+};
+
+constexpr std::array<LegendLine, 6> kLegend{{
+    {u"P (身体)---", 17, 172, 5},
+    {u"+", 112, 172, 0},
+    {u"S (感情)---", 17, 188, 9},
+    {u"･", 112, 188, 0},
+    {u"I (知性)---", 17, 204, 3},
+    {u"-", 112, 204, 0},
+}};
+
+struct RuleLine
+{
+    int row;
+    int textColourCode;
+};
+
+// Rows 9 and 10 are printed the other way round; each still lands in its own row.
+constexpr std::array<RuleLine, engine::kRowCount> kRuleLines{{
+    {0, 2}, {1, 4}, {2, 3}, {3, 1}, {4, 2}, {5, 3}, {6, 1}, {7, 4},
+    {8, 3}, {10, 4}, {9, 1}, {11, 2}, {12, 1}, {13, 2}, {14, 3},
+}};
+
+constexpr int kRuleColumn = 15;
+constexpr int kRuleFirstGridRow = 14;
+
+void drawLegend(ui::Canvas &canvas)
+{
+    for (const LegendLine &line : kLegend)
+        canvas.drawText(line.text, line.x, line.y, line.colour);
+}
+
+void drawRuleLines(ui::Canvas &canvas)
+{
+    const QString underscores(63, u'_');
+    for (const RuleLine &line : kRuleLines) {
+        canvas.setTextColour(line.textColourCode);
+        canvas.gridPrint(kRuleColumn, kRuleFirstGridRow + line.row, underscores);
+    }
+}
+
+void drawRowLabels(ui::Canvas &canvas)
+{
+    canvas.setFontSize(kLabelSize);
+    for (int k = 0; k < engine::kRowCount; ++k) {
+        const engine::DayKind &kind = engine::kDayKinds[k];
+        canvas.drawText(QString::fromUtf8(kind.label.data(), qsizetype(kind.label.size())), 7,
+                        float(225 + 16 * k), kind.colour);
+    }
+}
+
+void drawCurveFrame(ui::Canvas &canvas)
+{
+    canvas.drawLine(126, 196, 624, 196);
+    canvas.drawLine(124, 172, 124, 220);
+}
+
+void drawSamples(ui::Canvas &canvas, float daysSinceBirthDay1, float monthLength)
+{
+    engine::SampleWalk walk(daysSinceBirthDay1, monthLength);
+    engine::Sample sample;
+    while (walk.next(sample)) {
+        for (int r = 0; r < engine::kRhythmCount; ++r) {
+            const float y = sample.curve[r] + 108.0f;
+            canvas.plot(sample.x, y, engine::kRhythmColours[r]);
+        }
+        for (int m = 0; m < sample.markCount; ++m) {
+            const engine::Mark &mark = sample.marks[m];
+            if (mark.shape == engine::MarkShape::Block)
+                canvas.fillBox(mark.x1, mark.y1, mark.x2, mark.y2, mark.colour);
+            else
+                canvas.drawLine(mark.x1, mark.y1, mark.x2, mark.y2, mark.colour);
+        }
+    }
+}
+
+/// Day numbers and weekdays; the weekday steps read the window's fields as they stand.
+void drawDateTable(ui::Canvas &canvas, const engine::FieldPort &window,
+                   const engine::CheckedInput &input, float monthLength,
+                   const engine::Date &today)
+{
+    canvas.setFontSize(kLabelSize);
+    canvas.drawText(u"日付", 90, 141, kBlue);
+    canvas.drawText(u"曜日", 90, 157, kBlack);
+
+    const bool todayShown = today.year == input.shownYear && today.month == input.shownMonth;
+    engine::WeekdayState weekdays;
+    weekdays.reset();
+    for (float d = 1; d <= monthLength; d = d + 1) {
+        const float x = dayColumnX(d);
+        const bool early = d <= 9;
+        if (todayShown && d == today.day) {
+            if (early)
+                canvas.fillBox(x + 3, 142, x + 13, 154, kYellow);
+            else
+                canvas.fillBox(x + 5, 142, x + 20, 154, kYellow);
+        }
+        canvas.setFontSize(kLabelSize);
+        canvas.drawText(QString(u' ' + QString::number(static_cast<int>(d))), x, 142, kBlue);
+
+        weekdays.SBYOUBI(window);
+        weekdays.SBYOUCAL();
+        weekdays.SBYOUKETE();
+        const int remembered = canvas.fontSize();
+        canvas.setFontSize(kLabelSize);
+        const std::string_view name = weekdays.name();
+        canvas.drawText(QString::fromUtf8(name.data(), qsizetype(name.size())),
+                        early ? x + 2 : x + 6, 157, weekdays.colour());
+        canvas.setFontSize(remembered);
+    }
+}
+
+} // namespace
+
+float dayColumnX(float day)
+{
+    return day <= 9 ? 122 + 16 * (day - 1) : 262 + 16 * (day - 10);
+}
+
+void clearChartArea(ui::Canvas &canvas)
+{
+    canvas.fillBox(1, 139, 636, 510, kWhite);
+}
+
+void redrawChart(ui::Canvas &canvas, const engine::FieldPort &window,
+                 const engine::CheckedInput &input, const QString &todayText)
+{
+    canvas.clear();
+    clearChartArea(canvas);
+    drawLegend(canvas);
+    drawRuleLines(canvas);
+    drawRowLabels(canvas);
+    canvas.setFontSize(kWindowSize);
+
+    const float monthLength = engine::monthLength(input.shownYear, input.shownMonth);
+    const float birthIndex = engine::dayIndex(input.birthYear, input.birthMonth, input.birthDay);
+    const float daysSinceBirthDay1 = engine::monthStart(input.shownYear, input.shownMonth) + 1.0f
+        - birthIndex;
+
+    drawCurveFrame(canvas);
+    drawSamples(canvas, daysSinceBirthDay1, monthLength);
+
+    const engine::Date today = engine::dateFromText(todayText.toStdString());
+    drawDateTable(canvas, window, input, monthLength, today);
+
+    drawDaySummary(canvas, window, {input.birthYear, input.birthMonth, input.birthDay},
+                   todayText);
+    canvas.setFontSize(kWindowSize);
+}
+
+} // namespace chart
