@@ -157,7 +157,10 @@ const ImageCanvas::FontEntry &ImageCanvas::currentFont()
         [this](const FontEntry &e) { return e.pixels == m_fontSize; });
     if (found != m_fonts.end())
         return *found;
-    const QFont scaled = gothicFont(m_fontSize * m_scale);
+    // Without antialiasing every text pixel has exactly its palette colour, and the
+    // glyphs stay as crisp as the bitmap font of the original window.
+    QFont scaled = gothicFont(m_fontSize * m_scale);
+    scaled.setStyleStrategy(QFont::NoAntialias);
     const int dotWidth = QFontMetrics(gothicFont(m_fontSize)).horizontalAdvance(QChar(u'.'));
     m_fonts.push_back({m_fontSize, scaled, QFontMetrics(scaled).ascent(), dotWidth});
     return m_fonts.back();
