@@ -1,1 +1,218 @@
-// placeholder
+#include "roster/roster_window.h"
+
+#include "app/layouts/roster_layout.h"
+#include "roster/roster_file.h"
+#include "ui/clock.h"
+#include "ui/form.h"
+#include "ui/message_box.h"
+
+#include <optional>
+
+using namespace Qt::StringLiterals;
+
+namespace roster {
+
+namespace {
+
+QString qName(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+// A double quote would be written unescaped and break the next reading of the file.
+const QString kRefused = u"\""_s;
+
+constexpr int kChartWhite = 15;
+
+/// The roster as the file holds it; a missing file is created with ten empty entries.
+std::optional<Roster> readOrCreate(const QString &fileName)
+{
+    RosterError error {};
+    std::optional<Roster> roster = readRoster(fileName, &error);
+    // The program's first run has no roster yet.
+    if (!roster && error == RosterError::Missing) {
+        if (createEmptyRoster(fileName))
+            roster = Roster {};
+    }
+    return roster;
+}
+
+void bringToFront(ui::Form &form)
+{
+    form.setWindowState(form.windowState() & ~Qt::WindowMinimized);
+    form.setAlwaysOnTop(true);
+    form.show();
+    form.raise();
+    form.activateWindow();
+}
+
+/// Index of the row whose option button is checked, looked up in row order.
+std::optional<std::size_t> selectedRow(const ui::Form &form)
+{
+    const auto rows = app::rosterRows();
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        if (form.isChecked(qName(rows[k].option)))
+            return k;
+    }
+    return std::nullopt;
+}
+
+RosterEntry rowEntry(const ui::Form &form, std::size_t row)
+{
+    const app::RosterRow &names = app::rosterRows()[row];
+    return {form.text(qName(names.name)), form.text(qName(names.year)),
+        form.text(qName(names.month)), form.text(qName(names.day))};
+}
+
+} // namespace
+
+RosterWindow::RosterWindow(ui::Form &mainWindow, Hooks hooks, QString fileName)
+    : m_main(mainWindow)
+    , m_hooks(std::move(hooks))
+    , m_fileName(std::move(fileName))
+{ }
+
+RosterWindow::~RosterWindow() = default;
+
+bool RosterWindow::isOpen() const
+{
+    return m_form != nullptr;
+}
+
+ui::Form *RosterWindow::form() const
+{
+    return m_form.get();
+}
+
+void RosterWindow::releaseOnTop()
+{
+    if (m_form)
+        m_form->setAlwaysOnTop(false);
+}
+
+void RosterWindow::open()
+{
+    if (m_form) {
+        bringToFront(*m_form);
+        return;
+    }
+
+    // The file is read before the window exists: a roster that cannot be read must
+    // never show empty rows that a save would then write over the file.
+    const std::optional<Roster> roster = readOrCreate(m_fileName);
+    if (!roster) {
+        m_hooks.fail();
+        return;
+    }
+
+    m_form = std::make_unique<ui::Form>(app::rosterLayout());
+    m_form->setProcedure("BUTTON8_ON", [this] { m_hooks.setRosterRequest(2); });
+    m_form->setProcedure("BUTTON9_ON", [this] { m_hooks.setRosterRequest(3); });
+    m_form->setAfterEvent([this] { m_hooks.afterEvent(); });
+    m_form->setCloseHandler([this] { close(); }); // FORM2_QUERYCLOSE
+    m_form->showPlaced();
+    m_form->setAlwaysOnTop(true);
+    for (const app::FontSetting &setting : app::rosterOpeningFonts())
+        m_form->setFontPixelSize(qName(setting.name), setting.pixels);
+
+    const auto rows = app::rosterRows();
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const app::RosterRow &row = rows[k];
+        const RosterEntry &entry = (*roster)[k];
+        const std::pair<std::string_view, const QString &> fields[] = {
+            {row.name, entry.name},
+            {row.year, entry.year},
+            {row.month, entry.month},
+            {row.day, entry.day},
+        };
+        for (const auto &[field, text] : fields) {
+            m_form->setRefusedCharacters(qName(field), kRefused);
+            m_form->setText(qName(field), text);
+        }
+    }
+}
+
+void RosterWindow::clearCommand()
+{
+    if (!m_form)
+        return;
+    m_main.hide();
+    m_form->setAlwaysOnTop(false);
+    const auto answer
+        = ui::MessageBox::show(&m_main, u"誕生日データ消去"_s, u"選択したデータを消去しますか?"_s,
+            ui::MessageBox::Buttons::OkCancel, ui::MessageBox::Icon::Information);
+    if (answer == ui::MessageBox::Answer::Ok && m_form) {
+        if (const auto row = selectedRow(*m_form)) {
+            const app::RosterRow &names = app::rosterRows()[*row];
+            for (std::string_view field : {names.name, names.year, names.month, names.day})
+                m_form->setText(qName(field), QString());
+        }
+    }
+    // Whatever the answer, the main window comes back and the roster goes back on top.
+    m_main.show();
+    if (m_form)
+        m_form->setAlwaysOnTop(true);
+}
+
+void RosterWindow::saveAndPick()
+{
+    if (!m_form)
+        return;
+    Roster roster;
+    for (std::size_t k = 0; k < roster.size(); ++k)
+        roster[k] = rowEntry(*m_form, k);
+    // A failed save leaves the main window as it was and the roster open.
+    if (!writeRoster(roster, m_fileName)) {
+        m_hooks.fail();
+        return;
+    }
+    const std::optional<std::size_t> row = selectedRow(*m_form);
+    const RosterEntry picked = row ? roster[*row] : RosterEntry {};
+    close();
+
+    // The displayed month becomes today's, as a Western year.
+    m_main.setChecked(u"RADIO6", true);
+    for (QStringView button : {u"RADIO7", u"RADIO8", u"RADIO9", u"RADIO10"})
+        m_main.setChecked(button, false);
+    m_main.setMaxBytes(u"EDIT4", 4);
+    const QString today = ui::Clock::todayText();
+    QString month = today.mid(5, 2);
+    if (month.startsWith(u'0'))
+        month = month.mid(1);
+    m_main.setText(u"EDIT4", today.left(4));
+    m_main.setText(u"EDIT5", month);
+
+    // The birth date is read as a Western year, the texts go in as typed.
+    m_main.setChecked(u"RADIO1", true);
+    for (QStringView button : {u"RADIO2", u"RADIO3", u"RADIO4", u"RADIO5"})
+        m_main.setChecked(button, false);
+    m_main.setText(u"EDIT1", picked.year);
+    m_main.setText(u"EDIT2", picked.month);
+    m_main.setText(u"EDIT3", picked.day);
+    m_main.setText(u"EDIT26", picked.name);
+
+    m_main.hide();
+    m_main.show();
+    m_hooks.setRosterRedrawFlag();
+
+    ui::ImageCanvas &surface = m_main.surface();
+    surface.clear();
+    surface.fillBox(1, 139, 636, 520, kChartWhite);
+    m_main.update();
+}
+
+void RosterWindow::close()
+{
+    if (!m_form)
+        return;
+    // The main window may not stay hidden once the roster is gone.
+    if (m_main.isHidden())
+        m_main.show();
+    // Closing runs inside the window's own handlers (the close box, or the pass after
+    // 選択・保存), so the window is deleted once they have returned.
+    ui::Form *form = m_form.release();
+    form->close();
+    form->deleteLater();
+}
+
+} // namespace roster
