@@ -142,7 +142,8 @@ QString Refusal::fieldLabel() const
 
 QString Refusal::message() const
 {
-    return fieldLabel() % u' ' % value % u": "_s % reason;
+    const QString shown = value.isEmpty() ? u"(empty)"_s : value;
+    return fieldLabel() % u' ' % shown % u": "_s % reason;
 }
 
 CheckedRequest checkFields(const FieldTexts &texts)

@@ -1,0 +1,204 @@
+// The picture of quorvel-chart against the main window's surface after a click on 表示,
+// for the same input and today, pixel for pixel; and the built program run as a process.
+
+#include "app/failure.h"
+#include "app/main_window.h"
+#include "cli/chart_image.h"
+#include "cli_test_helpers.h"
+#include "ui/clock.h"
+#include "ui/fonts.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+/// What is typed into the window, and the same as arguments of the program.
+struct Input
+{
+    int birthEra; ///< 1–5: RADIO1–RADIO5
+    QStringList birth; ///< EDIT1–EDIT3
+    int shownEra; ///< 6–10: RADIO6–RADIO10
+    QStringList shown; ///< EDIT4–EDIT5
+    QString name;
+    QDate today;
+    QStringList arguments;
+};
+
+void click(ui::Form &form, QStringView name)
+{
+    QWidget *widget = form.control(name);
+    QVERIFY2(widget, qPrintable(name.toString()));
+    QTest::mouseClick(
+        widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
+}
+
+/// The window's surface after typing the input and clicking 表示.
+QImage windowPicture(const Input &input)
+{
+    ui::Clock::setToday(input.today);
+    int ended = -1;
+    app::setProgramEnding([&ended](int code) { ended = code; });
+    app::MainWindow window;
+    window.start();
+    ui::Form &form = window.form();
+    // An era button empties its year field, so it is chosen before typing.
+    click(form, u"RADIO%1"_s.arg(input.birthEra));
+    click(form, u"RADIO%1"_s.arg(input.shownEra));
+    form.setText(u"EDIT1", input.birth[0]);
+    form.setText(u"EDIT2", input.birth[1]);
+    form.setText(u"EDIT3", input.birth[2]);
+    form.setText(u"EDIT4", input.shown[0]);
+    form.setText(u"EDIT5", input.shown[1]);
+    form.setText(u"EDIT26", input.name);
+    click(form, u"BUTTON1");
+    QImage picture = form.surface().image().convertToFormat(QImage::Format_RGB32);
+    app::setProgramEnding({});
+    ui::Clock::setToday(std::nullopt);
+    if (ended != -1 || form.text(u"EDIT1").isEmpty())
+        qWarning("the window refused the input");
+    return picture;
+}
+
+QImage programPicture(const QImage &loaded)
+{
+    return loaded.convertToFormat(QImage::Format_RGB32);
+}
+
+/// Reports where two pictures differ instead of one bare failed comparison.
+bool samePicture(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size()) {
+        qWarning("sizes differ: %dx%d and %dx%d", a.width(), a.height(), b.width(), b.height());
+        return false;
+    }
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differing += a.pixel(x, y) != b.pixel(x, y);
+    if (differing)
+        qWarning("%d pixels differ", differing);
+    return differing == 0;
+}
+
+const Input kEraInput {3, {u"60"_s, u"4"_s, u"12"_s}, 10, {u"8"_s, u"12"_s}, u"太郎"_s,
+    QDate(2026, 4, 12),
+    {u"--birth=昭和60-4-12"_s, u"--month=令和8-12"_s, u"--today=2026-04-12"_s, u"--name=太郎"_s}};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Input)
+
+class TestCliWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { ui::installFontSubstitutions(); }
+    void pngEqualsWindow_data();
+    void pngEqualsWindow();
+    void largerScaleKeepsThePicture();
+    void spawnedProgramDrawsTheSame();
+    void exitStatuses_data();
+    void exitStatuses();
+};
+
+void TestCliWindow::pngEqualsWindow_data()
+{
+    QTest::addColumn<Input>("input");
+
+    QTest::newRow("western, today in the month") << Input {1, {u"1985"_s, u"4"_s, u"12"_s}, 6,
+        {u"2026"_s, u"12"_s}, QString(), QDate(2026, 12, 8),
+        {u"--birth=1985-04-12"_s, u"--month=2026-12"_s, u"--today=2026-12-08"_s}};
+    QTest::newRow("eras, birthday greeting") << kEraInput;
+    QTest::newRow("birth month, day 10 today")
+        << Input {4, {u"15"_s, u"1"_s, u"20"_s}, 8, {u"1"_s, u"1"_s}, QString(), QDate(1926, 1, 10),
+               {u"--birth=大正15-1-20"_s, u"--month=昭和1-1"_s, u"--today=1926-01-10"_s}};
+    QTest::newRow("leap February, default month") << Input {2, {u"12"_s, u"2"_s, u"29"_s}, 6,
+        {u"2024"_s, u"2"_s}, u"Ann"_s, QDate(2024, 2, 29),
+        {u"--birth=平成12-2-29"_s, u"--today=2024-02-29"_s, u"--name=Ann"_s}};
+    QTest::newRow("1028 years apart, no today") << Input {1, {u"1000"_s, u"3"_s, u"1"_s}, 6,
+        {u"2028"_s, u"3"_s}, QString(), QDate(2026, 12, 8),
+        {u"--birth=1000-03-01"_s, u"--month=2028-03"_s, u"--today=2026-12-08"_s}};
+}
+
+void TestCliWindow::pngEqualsWindow()
+{
+    QFETCH(Input, input);
+    const QImage window = windowPicture(input);
+    QCOMPARE(window.size(), QSize(634, 476));
+
+    const QTemporaryDir dir;
+    const QString png = dir.filePath(u"chart.png"_s);
+    const cli_test::Run run = cli_test::runProgram(input.arguments + QStringList {u"--png"_s, png});
+    QVERIFY2(run.status == cli::kDone, run.err.constData());
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(samePicture(programPicture(QImage(png)), window));
+}
+
+void TestCliWindow::largerScaleKeepsThePicture()
+{
+    const QTemporaryDir dir;
+    const QString png = dir.filePath(u"chart.png"_s);
+    const cli_test::Run run
+        = cli_test::runProgram(kEraInput.arguments + QStringList {u"--png"_s, png, u"--scale=3"_s});
+    QCOMPARE(run.status, int(cli::kDone));
+    const QImage large(png);
+    QCOMPARE(large.size(), QSize(634 * 3, 476 * 3));
+    // Flat areas and lines scale exactly: the background, the chart area, the zero line.
+    const QImage small = windowPicture(kEraInput);
+    for (const QPoint p : {QPoint(5, 5), QPoint(300, 300), QPoint(200, 196), QPoint(124, 180)})
+        QCOMPARE(large.pixel(p * 3 + QPoint(1, 1)), small.pixel(p));
+}
+
+void TestCliWindow::spawnedProgramDrawsTheSame()
+{
+    const QTemporaryDir dir;
+    const QString png = dir.filePath(u"chart.png"_s);
+    QProcess process;
+    process.start(
+        QStringLiteral(QUORVEL_CHART_EXE), kEraInput.arguments + QStringList {u"--png"_s, png});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    QVERIFY(samePicture(programPicture(QImage(png)), windowPicture(kEraInput)));
+}
+
+void TestCliWindow::exitStatuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");
+
+    QTest::newRow("day table") << QStringList {u"--birth=1985-04-12"_s, u"--today=2026-12-08"_s}
+                               << 0 << QString();
+    QTest::newRow("usage") << QStringList {u"--birth"_s} << 2 << u"usage: quorvel-chart"_s;
+    QTest::newRow("era year out of range") << QStringList {u"--birth=令和46-1-1"_s} << 3
+                                           << u"birth year 令和46: out of range for 令和 (1–45)"_s;
+    QTest::newRow("missing roster")
+        << QStringList {u"--roster=absent.dat"_s} << 4 << u"roster file absent.dat: no such file"_s;
+}
+
+void TestCliWindow::exitStatuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    const QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    process.start(QStringLiteral(QUORVEL_CHART_EXE), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitCode(), status);
+    const QString errText = QString::fromUtf8(process.readAllStandardError());
+    QVERIFY2(errText.contains(err), qPrintable(errText));
+    if (status == 0)
+        QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).startsWith(u"2026-12-01 火"_s));
+}
+
+QTEST_MAIN(TestCliWindow)
+#include "tst_cli_window.moc"
