@@ -1,0 +1,569 @@
+#include "ui/byte_limited_edit.h"
+#include "ui/form.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+using ui::Align;
+using ui::Border;
+using ui::ControlKind;
+using ui::ControlRow;
+using ui::InputMethod;
+
+namespace {
+
+// A small window with the features of both real ones: two option groups, fields
+// that are and are not tab stops, buttons that are and are not tab stops.
+constexpr ControlRow kRows[] = {
+    {.name = "EDIT1",
+        .kind = ControlKind::TextField,
+        .caption = u"",
+        .x = 80,
+        .y = 8,
+        .w = 56,
+        .h = 24,
+        .points = 10,
+        .text = ui::kNavy,
+        .back = ui::kWhite,
+        .align = Align::Right,
+        .border = Border::Flat,
+        .tabStop = true,
+        .maxBytes = 4,
+        .inputMethod = InputMethod::AlnumFull},
+    {.name = "EDIT2",
+        .kind = ControlKind::TextField,
+        .caption = u"",
+        .x = 144,
+        .y = 8,
+        .w = 40,
+        .h = 24,
+        .points = 10,
+        .text = ui::kNavy,
+        .back = ui::kWhite,
+        .align = Align::Right,
+        .border = Border::Sunken,
+        .tabStop = true,
+        .maxBytes = 2,
+        .inputMethod = InputMethod::Off},
+    {.name = "RADIO1",
+        .kind = ControlKind::OptionButton,
+        .caption = u"西暦",
+        .x = 8,
+        .y = 40,
+        .w = 56,
+        .h = 16,
+        .points = 9,
+        .groupStart = true,
+        .checked = true,
+        .handler = "RADIO1_ON"},
+    {.name = "RADIO2",
+        .kind = ControlKind::OptionButton,
+        .caption = u"平成",
+        .x = 64,
+        .y = 40,
+        .w = 56,
+        .h = 16,
+        .points = 9,
+        .handler = "RADIO2_ON"},
+    {.name = "RADIO3",
+        .kind = ControlKind::OptionButton,
+        .caption = u"西暦",
+        .x = 8,
+        .y = 64,
+        .w = 56,
+        .h = 16,
+        .points = 9,
+        .text = ui::kBlue,
+        .groupStart = true,
+        .checked = true},
+    {.name = "RADIO4",
+        .kind = ControlKind::OptionButton,
+        .caption = u"平成",
+        .x = 64,
+        .y = 64,
+        .w = 56,
+        .h = 16,
+        .points = 9,
+        .text = ui::kBlue,
+        .handler = "RADIO4_ON"},
+    {.name = "EDIT26",
+        .kind = ControlKind::TextField,
+        .caption = u"",
+        .x = 8,
+        .y = 88,
+        .w = 152,
+        .h = 24,
+        .points = 10,
+        .text = ui::kBlue,
+        .back = ui::kWhite,
+        .border = Border::Sunken,
+        .maxBytes = 14,
+        .inputMethod = InputMethod::On,
+        .noScroll = true},
+    {.name = "BUTTON1",
+        .kind = ControlKind::PushButton,
+        .caption = u"表示",
+        .x = 8,
+        .y = 120,
+        .w = 80,
+        .h = 48,
+        .points = 10,
+        .bold = true,
+        .tabStop = true,
+        .handler = "BUTTON1_ON"},
+    {.name = "TEXT1",
+        .kind = ControlKind::Label,
+        .caption = u"氏名",
+        .x = 200,
+        .y = 16,
+        .w = 48,
+        .h = 16,
+        .points = 9,
+        .text = ui::kBlue,
+        .align = Align::Right},
+    {.name = "BUTTON2",
+        .kind = ControlKind::PushButton,
+        .caption = u"C",
+        .x = 96,
+        .y = 120,
+        .w = 24,
+        .h = 24,
+        .points = 9,
+        .proportional = true,
+        .handler = "BUTTON2_ON"},
+    {.name = "EDIT3",
+        .kind = ControlKind::TextField,
+        .caption = u"",
+        .x = 200,
+        .y = 40,
+        .w = 40,
+        .h = 24,
+        .points = 10,
+        .text = ui::kBlue,
+        .back = ui::kWhite,
+        .border = Border::Sunken,
+        .tabStop = true,
+        .maxBytes = 2,
+        .groupStart = true},
+    {.name = "RADIO5",
+        .kind = ControlKind::OptionButton,
+        .caption = u"RADIO5",
+        .x = 200,
+        .y = 72,
+        .w = 16,
+        .h = 24,
+        .points = 10,
+        .checked = true},
+    {.name = "BUTTON3",
+        .kind = ControlKind::PushButton,
+        .caption = u"ヘルプ",
+        .x = 200,
+        .y = 120,
+        .w = 64,
+        .h = 48,
+        .points = 9,
+        .tabStop = true,
+        .handler = "BUTTON3_ON"},
+    {.name = "BUTTON4",
+        .kind = ControlKind::PushButton,
+        .caption = u"C",
+        .x = 272,
+        .y = 120,
+        .w = 24,
+        .h = 24,
+        .points = 9,
+        .tabStop = true},
+};
+
+constexpr ui::WindowLayout kLayout {.name = "TESTFORM",
+    .caption = u"テスト",
+    .clientWidth = 320,
+    .clientHeight = 200,
+    .position = std::nullopt,
+    .controls = kRows};
+
+// Names of whatever holds the focus; the window itself is "".
+QString focusName(const ui::Form &form)
+{
+    QWidget *focus = form.focusWidget();
+    return !focus || focus == &form ? QString() : focus->objectName();
+}
+
+} // namespace
+
+class TestForm : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void buildsControlsFromRows();
+    void findsControlsWithoutRegardToCase_data();
+    void findsControlsWithoutRegardToCase();
+    void tabOrder_data();
+    void tabOrder();
+    void tabCyclesThroughTheWindow();
+    void heldTabMovesOnce();
+    void keysPressOnDownAndClickOnUp_data();
+    void keysPressOnDownAndClickOnUp();
+    void setCheckedRunsNoProcedureClickDoes();
+    void groupsAreIndependent();
+    void programmaticUncheckLeavesGroupEmpty();
+    void fieldsTakeLimitsFromLayoutAndProgram();
+    void fontPixelSizeKeepsFaceAndStyle();
+    void procedureMayDeleteItsWindow();
+    void closing();
+    void alwaysOnTopKeepsVisibility();
+    void contextMenuCopiesPicture();
+    void surfaceIsPaintedUnderControls();
+
+private:
+    std::unique_ptr<ui::Form> m_form;
+    QStringList m_ran;
+};
+
+void TestForm::init()
+{
+    m_ran.clear();
+    m_form = std::make_unique<ui::Form>(kLayout);
+    for (const char *name : {"RADIO1_ON", "RADIO2_ON", "RADIO4_ON", "BUTTON1_ON", "BUTTON3_ON"}) {
+        m_form->setProcedure(name, [this, name] { m_ran << QString::fromLatin1(name); });
+    }
+    m_form->setAfterEvent([this] { m_ran << u"after"_s; });
+}
+
+void TestForm::buildsControlsFromRows()
+{
+    ui::Form &form = *m_form;
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.objectName(), u"TESTFORM"_s);
+    QCOMPARE(form.windowTitle(), u"テスト"_s);
+    QCOMPARE(form.size(), QSize(320, 200));
+    QCOMPARE(form.controls().size(), std::size(kRows));
+    for (size_t i = 0; i < std::size(kRows); ++i) {
+        QWidget *widget = form.controls()[i];
+        QCOMPARE(widget->objectName(), QString::fromLatin1(kRows[i].name));
+        QCOMPARE(widget->geometry(), QRect(kRows[i].x, kRows[i].y, kRows[i].w, kRows[i].h));
+        QCOMPARE(widget->font().bold(), kRows[i].bold);
+    }
+    QCOMPARE(form.text(u"RADIO5"), u"RADIO5"_s);
+    QCOMPARE(form.text(u"TEXT1"), u"氏名"_s);
+    QCOMPARE(form.control(u"EDIT1")->palette().color(QPalette::Text), QColor(ui::kNavy));
+    QCOMPARE(form.control(u"EDIT1")->palette().color(QPalette::Base), QColor(ui::kWhite));
+    QCOMPARE(form.textField(u"EDIT1")->alignment() & Qt::AlignHorizontal_Mask, Qt::AlignRight);
+    QVERIFY(form.textField(u"EDIT1")->flatBorder());
+    QVERIFY(form.textField(u"EDIT2")->hasFrame());
+    QVERIFY(form.textField(u"EDIT26")->noScroll());
+    QCOMPARE(form.textField(u"EDIT26")->property("inputMethod").toInt(), int(InputMethod::On));
+    QCOMPARE(
+        form.textField(u"EDIT1")->inputMethodHints(), Qt::ImhPreferLatin | Qt::ImhNoPredictiveText);
+    QCOMPARE(
+        form.textField(u"EDIT2")->inputMethodHints(), Qt::ImhLatinOnly | Qt::ImhNoPredictiveText);
+    QCOMPARE(form.textField(u"EDIT26")->inputMethodHints(), Qt::ImhNone);
+    QVERIFY(form.isChecked(u"RADIO1"));
+    QVERIFY(form.isChecked(u"RADIO3"));
+    QVERIFY(form.isChecked(u"RADIO5"));
+}
+
+void TestForm::findsControlsWithoutRegardToCase_data()
+{
+    QTest::addColumn<QString>("asked");
+    QTest::addColumn<QString>("found");
+    QTest::newRow("as written") << u"EDIT1"_s << u"EDIT1"_s;
+    QTest::newRow("lower case") << u"edit1"_s << u"EDIT1"_s;
+    QTest::newRow("mixed case") << u"Button1"_s << u"BUTTON1"_s;
+    QTest::newRow("label") << u"text1"_s << u"TEXT1"_s;
+    QTest::newRow("prefix is not a match") << u"EDIT"_s << QString();
+    QTest::newRow("unknown") << u"EDIT9"_s << QString();
+}
+
+void TestForm::findsControlsWithoutRegardToCase()
+{
+    QFETCH(QString, asked);
+    QFETCH(QString, found);
+    QWidget *widget = m_form->control(asked);
+    QCOMPARE(widget ? widget->objectName() : QString(), found);
+    if (widget && qobject_cast<QLineEdit *>(widget)) {
+        m_form->setText(asked, u"12"_s);
+        QCOMPARE(m_form->text(found), u"12"_s);
+    }
+}
+
+void TestForm::tabOrder_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<QString>("to");
+
+    QTest::newRow("field to field") << u"EDIT1"_s << true << u"EDIT2"_s;
+    QTest::newRow("over option buttons and a non-stop field") << u"EDIT2"_s << true << u"BUTTON1"_s;
+    QTest::newRow("over a label and a non-stop button") << u"BUTTON1"_s << true << u"EDIT3"_s;
+    QTest::newRow("from a field reached by clicking") << u"EDIT26"_s << true << u"BUTTON1"_s;
+    QTest::newRow("from an option button") << u"RADIO2"_s << true << u"BUTTON1"_s;
+    QTest::newRow("last stop to the window") << u"BUTTON4"_s << true << QString();
+    QTest::newRow("window to the first stop") << QString() << true << u"EDIT1"_s;
+    QTest::newRow("back over the skipped") << u"BUTTON1"_s << false << u"EDIT2"_s;
+    QTest::newRow("back from the first stop") << u"EDIT1"_s << false << QString();
+    QTest::newRow("back from the window") << QString() << false << u"BUTTON4"_s;
+}
+
+void TestForm::tabOrder()
+{
+    QFETCH(QString, from);
+    QFETCH(bool, forward);
+    QFETCH(QString, to);
+
+    ui::Form &form = *m_form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QWidget *start = from.isEmpty() ? &form : form.control(from);
+    start->setFocus();
+    QCOMPARE(focusName(form), from);
+    QTest::keyClick(form.focusWidget(), Qt::Key_Tab, forward ? Qt::NoModifier : Qt::ShiftModifier);
+    QCOMPARE(focusName(form), to);
+}
+
+void TestForm::tabCyclesThroughTheWindow()
+{
+    ui::Form &form = *m_form;
+    form.control(u"BUTTON3")->setEnabled(false);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.control(u"EDIT1")->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(form.focusWidget(), Qt::Key_Tab);
+        visited << focusName(form);
+    }
+    const QStringList expected
+        = {u"EDIT2"_s, u"BUTTON1"_s, u"EDIT3"_s, u"BUTTON4"_s, QString(), u"EDIT1"_s, u"EDIT2"_s};
+    QCOMPARE(visited, expected);
+}
+
+void TestForm::heldTabMovesOnce()
+{
+    ui::Form &form = *m_form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    form.control(u"EDIT1")->setFocus();
+    QTest::keyPress(form.focusWidget(), Qt::Key_Tab);
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, u"\t"_s, true);
+    QApplication::sendEvent(form.focusWidget(), &repeat);
+    QCOMPARE(focusName(form), u"EDIT2"_s);
+}
+
+void TestForm::keysPressOnDownAndClickOnUp_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestForm::keysPressOnDownAndClickOnUp()
+{
+    QFETCH(int, key);
+    ui::Form &form = *m_form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    auto *button = qobject_cast<QPushButton *>(form.control(u"BUTTON1"));
+    button->setFocus();
+    QSignalSpy clicked(button, &QAbstractButton::clicked);
+
+    QTest::keyPress(button, Qt::Key(key));
+    QVERIFY(button->isDown());
+    QCOMPARE(clicked.count(), 0);
+    QKeyEvent repeatRelease(QEvent::KeyRelease, key, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(button, &repeatRelease);
+    QCOMPARE(clicked.count(), 0);
+    QTest::keyRelease(button, Qt::Key(key));
+    QVERIFY(!button->isDown());
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(m_ran, (QStringList {u"BUTTON1_ON"_s, u"after"_s}));
+}
+
+void TestForm::setCheckedRunsNoProcedureClickDoes()
+{
+    ui::Form &form = *m_form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.setChecked(u"radio2", true);
+    QVERIFY(form.isChecked(u"RADIO2"));
+    QVERIFY(!form.isChecked(u"RADIO1"));
+    QVERIFY(m_ran.isEmpty());
+
+    auto *radio1 = qobject_cast<QAbstractButton *>(form.control(u"RADIO1"));
+    QTest::mouseClick(radio1, Qt::LeftButton, {}, QPoint(6, radio1->height() / 2));
+    QVERIFY(form.isChecked(u"RADIO1"));
+    QVERIFY(!form.isChecked(u"RADIO2"));
+    QCOMPARE(m_ran, (QStringList {u"RADIO1_ON"_s, u"after"_s}));
+}
+
+void TestForm::groupsAreIndependent()
+{
+    ui::Form &form = *m_form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    auto *radio2 = qobject_cast<QAbstractButton *>(form.control(u"RADIO2"));
+    QTest::mouseClick(radio2, Qt::LeftButton, {}, QPoint(6, radio2->height() / 2));
+    QVERIFY(form.isChecked(u"RADIO2"));
+    QVERIFY(!form.isChecked(u"RADIO1"));
+    QVERIFY(form.isChecked(u"RADIO3"));
+    QVERIFY(!form.isChecked(u"RADIO4"));
+    // A text field's group start closes the group before it: RADIO5 is alone.
+    QVERIFY(form.isChecked(u"RADIO5"));
+    auto *radio5 = qobject_cast<QAbstractButton *>(form.control(u"RADIO5"));
+    QVERIFY(radio5->group() != radio2->group());
+    QCOMPARE(radio5->group()->buttons().size(), 1);
+}
+
+void TestForm::programmaticUncheckLeavesGroupEmpty()
+{
+    ui::Form &form = *m_form;
+    form.setChecked(u"RADIO3", false);
+    QVERIFY(!form.isChecked(u"RADIO3"));
+    QVERIFY(!form.isChecked(u"RADIO4"));
+    // The group is still exclusive afterwards.
+    form.setChecked(u"RADIO3", true);
+    form.setChecked(u"RADIO4", true);
+    QVERIFY(!form.isChecked(u"RADIO3"));
+    QVERIFY(m_ran.isEmpty());
+}
+
+void TestForm::fieldsTakeLimitsFromLayoutAndProgram()
+{
+    ui::Form &form = *m_form;
+    QCOMPARE(form.maxBytes(u"EDIT1"), 4);
+    QTest::keyClicks(form.control(u"EDIT1"), u"19891"_s);
+    QCOMPARE(form.text(u"EDIT1"), u"1989"_s);
+    form.setMaxBytes(u"edit1", 2);
+    QCOMPARE(form.maxBytes(u"EDIT1"), 2);
+    form.setText(u"EDIT1", QString());
+    QTest::keyClicks(form.control(u"EDIT1"), u"123"_s);
+    QCOMPARE(form.text(u"EDIT1"), u"12"_s);
+    form.setRefusedCharacters(u"EDIT26", u"\""_s);
+    QTest::keyClicks(form.control(u"EDIT26"), u"a\"b"_s);
+    QCOMPARE(form.text(u"EDIT26"), u"ab"_s);
+    QCOMPARE(form.maxBytes(u"TEXT1"), 0);
+}
+
+void TestForm::fontPixelSizeKeepsFaceAndStyle()
+{
+    ui::Form &form = *m_form;
+    const QFont before = form.control(u"BUTTON1")->font();
+    form.setFontPixelSize(u"button1", 16);
+    const QFont after = form.control(u"BUTTON1")->font();
+    QCOMPARE(after.pixelSize(), 16);
+    QCOMPARE(after.family(), before.family());
+    QVERIFY(after.bold());
+    form.setFontPixelSize(u"BUTTON2", 16);
+    QCOMPARE(form.control(u"BUTTON2")->font().family(), u"ＭＳ Ｐゴシック"_s);
+}
+
+void TestForm::procedureMayDeleteItsWindow()
+{
+    ui::Form *form = m_form.release();
+    int afterEvents = 0;
+    form->setProcedure("BUTTON3_ON", [form] { delete form; });
+    form->setAfterEvent([&afterEvents] { ++afterEvents; });
+    qobject_cast<QAbstractButton *>(form->control(u"BUTTON3"))->click();
+    QCOMPARE(afterEvents, 1);
+}
+
+void TestForm::closing()
+{
+    ui::Form &form = *m_form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QSignalSpy closed(&form, &ui::Form::closed);
+
+    int asked = 0;
+    form.setCloseHandler([&asked] { ++asked; });
+    form.requestClose();
+    QCOMPARE(asked, 1);
+    QVERIFY(form.isVisible());
+    QCOMPARE(closed.count(), 0);
+
+    form.setCloseHandler([&form, &asked] {
+        ++asked;
+        form.close();
+    });
+    form.requestClose();
+    QCOMPARE(asked, 2);
+    QVERIFY(!form.isVisible());
+    QCOMPARE(closed.count(), 1);
+
+    // Without a handler the frame simply closes the window.
+    form.setCloseHandler({});
+    form.show();
+    form.requestClose();
+    QVERIFY(!form.isVisible());
+    QCOMPARE(closed.count(), 2);
+}
+
+void TestForm::alwaysOnTopKeepsVisibility()
+{
+    ui::Form &form = *m_form;
+    form.setAlwaysOnTop(true);
+    QVERIFY(!form.isVisible());
+    QVERIFY(form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    form.showPlaced();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.setAlwaysOnTop(false);
+    QVERIFY(form.isVisible());
+    QVERIFY(!form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    form.setAlwaysOnTop(true);
+    QVERIFY(form.isVisible());
+}
+
+void TestForm::contextMenuCopiesPicture()
+{
+    ui::Form &form = *m_form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QApplication::clipboard()->clear();
+    QString entry;
+    QTimer::singleShot(0, [&entry] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 1);
+        entry = menu->actions().first()->text();
+        menu->actions().first()->trigger();
+        menu->close();
+    });
+    QContextMenuEvent event(
+        QContextMenuEvent::Mouse, QPoint(300, 190), form.mapToGlobal(QPoint(300, 190)));
+    QApplication::sendEvent(&form, &event);
+    QCOMPARE(entry, u"コピー(&Y)"_s);
+    const QImage copied = QApplication::clipboard()->image();
+    QCOMPARE(copied.size(), form.size() * form.devicePixelRatio());
+    QCOMPARE(copied.pixel(300, 190), QColor(ui::kSilver).rgb());
+}
+
+void TestForm::surfaceIsPaintedUnderControls()
+{
+    ui::Form form(kLayout, true);
+    QCOMPARE(form.surface().image().size(), QSize(320, 200));
+    QCOMPARE(form.surface().image().pixel(0, 0), ui::kSilver);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    form.surface().fillBox(1, 100, 318, 198, 5);
+    form.surface().plot(300, 10, 9);
+    const QImage picture = form.grab().toImage();
+    QCOMPARE(picture.pixel(150, 180), QRgb(0xffff0000));
+    QCOMPARE(picture.pixel(300, 10), QRgb(0xff00ff00));
+    // Controls are drawn over the surface: the middle of BUTTON1 is not red.
+    QVERIFY(picture.pixel(48, 144) != QRgb(0xffff0000));
+}
+
+QTEST_MAIN(TestForm)
+#include "tst_form.moc"
