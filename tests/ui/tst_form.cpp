@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -223,6 +224,7 @@ private Q_SLOTS:
     void procedureMayDeleteItsWindow();
     void closing();
     void alwaysOnTopKeepsVisibility();
+    void showPlacedCentresOrPositions();
     void contextMenuCopiesPicture();
     void surfaceIsPaintedUnderControls();
 
@@ -523,6 +525,21 @@ void TestForm::alwaysOnTopKeepsVisibility()
     QVERIFY(!form.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     form.setAlwaysOnTop(true);
     QVERIFY(form.isVisible());
+}
+
+void TestForm::showPlacedCentresOrPositions()
+{
+    m_form->showPlaced();
+    QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
+    const QPoint centre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((m_form->frameGeometry().center() - centre).manhattanLength() <= 2);
+
+    ui::WindowLayout placed = kLayout;
+    placed.position = QPoint(386, 308);
+    ui::Form form(placed);
+    form.showPlaced();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.frameGeometry().topLeft(), QPoint(386, 308));
 }
 
 void TestForm::contextMenuCopiesPicture()

@@ -50,8 +50,6 @@ private Q_SLOTS:
     void initTestCase();
     void fontMeasures_data();
     void fontMeasures();
-    void palette_data();
-    void palette();
     void fillBox_data();
     void fillBox();
     void drawLine_data();
@@ -95,27 +93,6 @@ void TestImageCanvas::fontMeasures()
     const QFont font = ui::gothicFont(pixels);
     QCOMPARE(font.pixelSize(), pixels);
     QCOMPARE(QFontMetrics(font).horizontalAdvance(text), width);
-}
-
-void TestImageCanvas::palette_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<QRgb>("rgb");
-    QTest::newRow("black") << 0 << QRgb(0xff000000);
-    QTest::newRow("red") << 5 << QRgb(0xffff0000);
-    QTest::newRow("green") << 9 << QRgb(0xff00ff00);
-    QTest::newRow("blue") << 3 << QRgb(0xff0000ff);
-    QTest::newRow("yellow") << 13 << QRgb(0xffffff00);
-    QTest::newRow("white") << 15 << QRgb(0xffffffff);
-}
-
-void TestImageCanvas::palette()
-{
-    QFETCH(int, index);
-    QFETCH(QRgb, rgb);
-    ui::ImageCanvas canvas(kSize);
-    canvas.plot(10, 10, index);
-    QCOMPARE(pixel(canvas, 10, 10), rgb);
 }
 
 void TestImageCanvas::fillBox_data()
