@@ -19,4 +19,9 @@ QSize surfaceSize();
 QImage renderChart(const engine::FieldPort &window, const engine::CheckedInput &input,
     const QString &todayText, int scale = 1);
 
+/// The same pixels with a colour table when there are 256 colours or fewer (the chart has
+/// about ten): the PNG then takes a fraction of the time and space. Otherwise the image
+/// as it is.
+QImage withColourTable(const QImage &image);
+
 } // namespace cli

@@ -110,8 +110,8 @@ bool saveBytes(const QByteArray &bytes, const QString &fileName, QIODevice &out,
 
 } // namespace
 
-int runChartProgram(
-    const QStringList &arguments, const QDate &localToday, QIODevice &out, QIODevice &err)
+int runChartProgram(const QStringList &arguments, const QDate &localToday, QIODevice &out,
+    QIODevice &err, const std::function<void()> &beforeDrawing)
 {
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (parsed.help) {
@@ -154,7 +154,10 @@ int runChartProgram(
 
     QString error;
     if (!line.pngFile.isEmpty()) {
-        const QImage image = renderChart(window, *request.input, todayText, line.scale);
+        if (beforeDrawing)
+            beforeDrawing();
+        const QImage image
+            = withColourTable(renderChart(window, *request.input, todayText, line.scale));
         if (!savePng(image, line.pngFile, error)) {
             write(err, kProgram % error % u'\n');
             return kOutputFailed;

@@ -6,6 +6,7 @@
 #include <QDate>
 #include <QIODevice>
 #include <QStringList>
+#include <functional>
 
 namespace cli {
 
@@ -18,8 +19,10 @@ enum ExitStatus : int {
 };
 
 /// Runs the program. localToday stands for today when --today is not given; out and
-/// err take UTF-8. Drawing needs a QGuiApplication and the font substitutions.
-int runChartProgram(
-    const QStringList &arguments, const QDate &localToday, QIODevice &out, QIODevice &err);
+/// err take UTF-8. Drawing needs a QGuiApplication and the font substitutions:
+/// beforeDrawing is called once just before the picture is drawn, so that runs which
+/// draw nothing do not pay for starting them.
+int runChartProgram(const QStringList &arguments, const QDate &localToday, QIODevice &out,
+    QIODevice &err, const std::function<void()> &beforeDrawing = {});
 
 } // namespace cli

@@ -102,6 +102,8 @@ private Q_SLOTS:
     void pngEqualsWindow_data();
     void pngEqualsWindow();
     void largerScaleKeepsThePicture();
+    void colourTableKeepsPixels_data();
+    void colourTableKeepsPixels();
     void spawnedProgramDrawsTheSame();
     void exitStatuses_data();
     void exitStatuses();
@@ -153,6 +155,30 @@ void TestCliWindow::largerScaleKeepsThePicture()
     const QImage small = windowPicture(kEraInput);
     for (const QPoint p : {QPoint(5, 5), QPoint(300, 300), QPoint(200, 196), QPoint(124, 180)})
         QCOMPARE(large.pixel(p * 3 + QPoint(1, 1)), small.pixel(p));
+}
+
+void TestCliWindow::colourTableKeepsPixels_data()
+{
+    QTest::addColumn<int>("colourCount");
+    QTest::addColumn<bool>("indexed");
+
+    QTest::newRow("one colour") << 1 << true;
+    QTest::newRow("256 colours") << 256 << true;
+    QTest::newRow("257 colours") << 257 << false;
+    QTest::newRow("many colours") << 5000 << false;
+}
+
+void TestCliWindow::colourTableKeepsPixels()
+{
+    QFETCH(int, colourCount);
+    QFETCH(bool, indexed);
+    QImage image(100, 60, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(0, 0, 0) + QRgb((y * image.width() + x) % colourCount * 97));
+    const QImage result = cli::withColourTable(image);
+    QCOMPARE(result.format() == QImage::Format_Indexed8, indexed);
+    QVERIFY(samePicture(result.convertToFormat(QImage::Format_RGB32), image));
 }
 
 void TestCliWindow::spawnedProgramDrawsTheSame()
