@@ -46,6 +46,17 @@ struct AppFixture
         QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
     }
 
+    /// Types text key by key, one character (or surrogate pair) per key press, as an
+    /// input method delivers full-width characters.
+    static void type(QWidget *widget, const QString &text)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const qsizetype n = text.at(i).isHighSurrogate() ? 2 : 1;
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, n), Qt::NoModifier);
+            i += n - 1;
+        }
+    }
+
     /// Types a birth date (Western) and a shown month, then clicks 表示.
     void show(const QString &by, const QString &bm, const QString &bd, const QString &sy,
               const QString &sm)
