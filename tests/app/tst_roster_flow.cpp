@@ -118,6 +118,7 @@ private Q_SLOTS:
         file.write(kLine1);
         file.close();
         AppFixture app;
+        ui::MessageBox::setNextAnswer(ui::MessageBox::Answer::Ok);
         app.click(u"BUTTON10");
         QCOMPARE(app.endedWith, EXIT_FAILURE);
         QCOMPARE(ui::MessageBox::lastShown()->title, u"エラー発生"_s);
@@ -134,6 +135,7 @@ private Q_SLOTS:
         QVERIFY(QFile::rename(u"tamlo.dat"_s, u"old.dat"_s));
         QVERIFY(QDir().mkpath(u"tamlo.dat/inside"_s));
 
+        ui::MessageBox::setNextAnswer(ui::MessageBox::Answer::Ok);
         QTest::mouseClick(window->control(u"BUTTON9"), Qt::LeftButton);
         QCOMPARE(app.endedWith, EXIT_FAILURE);
         QCOMPARE(ui::MessageBox::lastShown()->title, u"エラー発生"_s);
