@@ -88,11 +88,8 @@ void MainWindow::bindProcedures()
 
 void MainWindow::fillShownMonthFromToday()
 {
-    const QString today = ui::Clock::todayText();
-    QString month = today.mid(5, 2);
-    if (month.startsWith(u'0'))
-        month = month.mid(1);
-    m_form->setText(u"EDIT4", today.left(4));
+    const auto [year, month] = ui::Clock::monthFieldTexts();
+    m_form->setText(u"EDIT4", year);
     m_form->setText(u"EDIT5", month);
 }
 

@@ -175,11 +175,8 @@ void RosterWindow::saveAndPick()
     for (QStringView button : {u"RADIO7", u"RADIO8", u"RADIO9", u"RADIO10"})
         m_main.setChecked(button, false);
     m_main.setMaxBytes(u"EDIT4", 4);
-    const QString today = ui::Clock::todayText();
-    QString month = today.mid(5, 2);
-    if (month.startsWith(u'0'))
-        month = month.mid(1);
-    m_main.setText(u"EDIT4", today.left(4));
+    const auto [year, month] = ui::Clock::monthFieldTexts();
+    m_main.setText(u"EDIT4", year);
     m_main.setText(u"EDIT5", month);
 
     // The birth date is read as a Western year, the texts go in as typed.

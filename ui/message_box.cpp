@@ -12,6 +12,7 @@ struct Seam
 {
     std::optional<MessageBox::Answer> nextAnswer;
     std::optional<MessageBox::Shown> lastShown;
+    bool answersRequired = false;
 };
 
 Seam &seam()
@@ -31,6 +32,8 @@ MessageBox::Answer MessageBox::show(
         seam().nextAnswer.reset();
         return answer;
     }
+    if (seam().answersRequired)
+        qFatal("message box \"%s\" shown without an answer", qUtf8Printable(text));
 
     QMessageBox box(icon == Icon::Stop ? QMessageBox::Critical : QMessageBox::Information, title,
         text, QMessageBox::NoButton, owner);
@@ -63,6 +66,11 @@ std::optional<MessageBox::Shown> MessageBox::lastShown()
 void MessageBox::resetForTest()
 {
     seam() = Seam {};
+}
+
+void MessageBox::requireAnswers(bool required)
+{
+    seam().answersRequired = required;
 }
 
 } // namespace ui

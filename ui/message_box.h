@@ -36,6 +36,9 @@ public:
     /// The last box shown or answered through the seam.
     static std::optional<Shown> lastShown();
     static void resetForTest();
+    /// Test seam: a box shown without a queued answer aborts the test at once instead
+    /// of waiting for a click that never comes.
+    static void requireAnswers(bool required);
 };
 
 } // namespace ui

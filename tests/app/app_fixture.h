@@ -23,6 +23,7 @@ struct AppFixture
         ui::installFontSubstitutions();
         ui::Clock::setToday(today);
         ui::MessageBox::resetForTest();
+        ui::MessageBox::requireAnswers(true);
         app::setProgramEnding([this](int code) { endedWith = code; });
         window = std::make_unique<app::MainWindow>();
         window->start();

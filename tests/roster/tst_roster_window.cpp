@@ -160,6 +160,7 @@ private Q_SLOTS:
     void init()
     {
         ui::MessageBox::resetForTest();
+        ui::MessageBox::requireAnswers(true);
         ui::Clock::setToday(QDate(2026, 3, 5));
         QFile::remove(u"tamlo.dat"_s);
         writeFile(u"tamlo.dat"_s, fileBytes(sampleEntries()));
