@@ -23,5 +23,12 @@ run: build
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
 
+# Release build, then every benchmark in bench/ and one table of figures against targets.
+.PHONY: bench
+bench: deps
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	tools/bench-table --build-dir build-release
+
 clean:
 	rm -rf build build-release build-asan
