@@ -3,8 +3,9 @@ PRESET ?= default
 BUILD  := build
 RUNDIR := $(BUILD)/run
 JOBS   ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: all deps build run test clean
+.PHONY: all deps build run test install package clean
 
 all: build
 
@@ -18,6 +19,7 @@ build: deps
 # The program opens its files by bare name, so it runs inside a working folder.
 run: build
 	mkdir -p $(RUNDIR)
+	cp -p $(BUILD)/tamlo.pdf $(RUNDIR)/
 	cd $(RUNDIR) && ../app/quorvel
 
 test: build
@@ -29,6 +31,14 @@ bench: deps
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 	tools/bench-table --build-dir build-release
+
+# DESTDIR=… stages the files for a package instead.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# The Debian package lands in $(BUILD)/.
+package: build
+	cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf build build-release build-asan

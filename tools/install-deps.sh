@@ -2,7 +2,7 @@
 # Installs the Debian packages that building, running and testing need, when missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic libgl-dev libbenchmark-dev
-          xvfb xauth xdg-utils)
+          xvfb xauth xdg-utils desktop-file-utils appstream poppler-utils dpkg-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,0 +1,47 @@
+#!/bin/bash
+# check_deb.sh <cpack> <build dir> <version> <1 if quorvel-chart is built>: the Debian
+# package builds, declares its dependencies and holds the installed files under /usr.
+. "$(dirname "$0")/lib.sh"
+cpack=$1
+build=$2
+version=$3
+with_chart=$4
+id=$QUORVEL_APP_ID
+
+"$cpack" --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
+    { cat "$scratch/cpack.log" >&2; fail "cpack"; finish; }
+deb=$(find "$scratch" -maxdepth 1 -name '*.deb')
+[ "$(wc -w <<<"$deb")" -eq 1 ] || { fail "expected one .deb, found: $deb"; finish; }
+dpkg-deb --info "$deb" >/dev/null || { fail "dpkg-deb cannot read $deb"; finish; }
+
+while read -r field value; do
+    [ "$(dpkg-deb --field "$deb" "$field")" = "$value" ] ||
+        fail "$field is '$(dpkg-deb --field "$deb" "$field")', expected '$value'"
+done <<EOT
+Package quorvel
+Version $version
+Architecture $(dpkg --print-architecture)
+EOT
+
+depends=$(dpkg-deb --field "$deb" Depends)
+for package in fonts-ipafont-gothic qt6-qpa-plugins libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
+    [[ ", $depends," =~ ,\ $package[\ ,] ]] || fail "Depends lacks $package: $depends"
+done
+
+contents=$(dpkg-deb --contents "$deb")
+while read -r mode path; do
+    line=$(grep -E " \./$path\$" <<<"$contents")
+    [ -n "$line" ] || { fail "package lacks /$path"; continue; }
+    [ "${line%% *}" = "$mode" ] || fail "/$path has mode ${line%% *}, expected $mode"
+done < <(
+    cat <<EOT
+-rwxr-xr-x usr/bin/quorvel
+-rwxr-xr-x usr/bin/quorvel-launcher
+-rw-r--r-- usr/share/quorvel/tamlo.pdf
+-rw-r--r-- usr/share/icons/hicolor/scalable/apps/$id.svg
+-rw-r--r-- usr/share/applications/$id.desktop
+-rw-r--r-- usr/share/metainfo/$id.metainfo.xml
+EOT
+    [ "$with_chart" = 1 ] && echo "-rwxr-xr-x usr/bin/quorvel-chart"
+)
+finish
