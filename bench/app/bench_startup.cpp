@@ -39,6 +39,7 @@ constexpr std::array<const char *, 5> kPhases {"load", "app", "build", "show", "
 struct Start
 {
     double startupUs = 0; ///< → first painted frame
+    double cpuUs = 0; ///< CPU time the process had used by then
     double processUs = 0; ///< → exit reaped
     double rssKb = 0; ///< after the first frame
     double anonKb = 0; ///< the anonymous part of it (heap, images, stacks)
@@ -82,15 +83,17 @@ std::optional<Start> startOnce(const char *window)
         return std::nullopt;
 
     std::array<long long, kPhases.size() + 1> stamps {spawnNs};
+    long long cpuNs = 0;
     long rssKb = 0, anonKb = 0;
     if (std::sscanf(text.c_str(),
-            "main_ns=%lld app_ns=%lld built_ns=%lld shown_ns=%lld frame_ns=%lld rss_kb=%ld "
-            "anon_kb=%ld",
-            &stamps[1], &stamps[2], &stamps[3], &stamps[4], &stamps[5], &rssKb, &anonKb)
-        != 7)
+            "main_ns=%lld app_ns=%lld built_ns=%lld shown_ns=%lld frame_ns=%lld cpu_ns=%lld "
+            "rss_kb=%ld anon_kb=%ld",
+            &stamps[1], &stamps[2], &stamps[3], &stamps[4], &stamps[5], &cpuNs, &rssKb, &anonKb)
+        != 8)
         return std::nullopt;
     Start start;
     start.startupUs = double(stamps.back() - spawnNs) / 1e3;
+    start.cpuUs = double(cpuNs) / 1e3;
     start.processUs = double(exitNs - spawnNs) / 1e3;
     start.rssKb = double(rssKb);
     start.anonKb = double(anonKb);
@@ -116,12 +119,13 @@ struct Series
     { }
 
     const char *kind;
-    std::vector<double> startupUs, processUs, rssKb, anonKb;
+    std::vector<double> startupUs, cpuUs, processUs, rssKb, anonKb;
     std::array<std::vector<double>, kPhases.size()> phaseUs;
 
     void add(const Start &s)
     {
         startupUs.push_back(s.startupUs);
+        cpuUs.push_back(s.cpuUs);
         processUs.push_back(s.processUs);
         rssKb.push_back(s.rssKb);
         anonKb.push_back(s.anonKb);
@@ -133,6 +137,9 @@ struct Series
     {
         const std::string prefix = std::string(kind) + "_";
         state.counters[prefix + "startup_us"] = median(startupUs);
+        state.counters[prefix + "best_startup_us"]
+            = *std::min_element(startupUs.begin(), startupUs.end());
+        state.counters[prefix + "startup_cpu_us"] = median(cpuUs);
         state.counters[prefix + "process_us"] = median(processUs);
         state.counters[prefix + "rss_kb"] = median(rssKb);
         state.counters[prefix + "anon_kb"] = median(anonKb);
@@ -172,6 +179,7 @@ void BM_StartupBesideBareWindow(benchmark::State &state)
         s.report(state);
     const Series &main = series[0], &bare = series[1];
     state.counters["startup_ratio"] = median(main.startupUs) / median(bare.startupUs);
+    state.counters["startup_cpu_ratio"] = median(main.cpuUs) / median(bare.cpuUs);
     state.counters["rss_ratio"] = median(main.rssKb) / median(bare.rssKb);
 }
 BENCHMARK(BM_StartupBesideBareWindow)

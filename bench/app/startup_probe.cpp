@@ -1,11 +1,12 @@
 // quorvel-startup-probe --window main|bare|text
 //
 // Builds one window and waits until it has painted its first frame, then prints
-//     main_ns=… app_ns=… built_ns=… shown_ns=… frame_ns=… rss_kb=… anon_kb=…
+//     main_ns=… app_ns=… built_ns=… shown_ns=… frame_ns=… cpu_ns=… rss_kb=… anon_kb=…
 // (the monotonic clock on entering main, after the application object, after building
-// the window, after showing it, after its first frame; then VmRSS and RssAnon after that
-// frame) and exits. The monotonic clock is the same in every process, so a parent that
-// reads it just before spawning gets the start-up including loading and static set-up.
+// the window, after showing it, after its first frame; the process's CPU time at that
+// frame; then VmRSS and RssAnon after it) and exits. The monotonic clock is the same in every
+// process, so a parent that reads it just before spawning gets the start-up including loading and
+// static set-up.
 //
 //   main  the main window, as the program's main() builds and starts it
 //   bare  a bare widget window of the same size: the yardstick
@@ -67,6 +68,7 @@ public:
     }
 
     long long frameNs = 0;
+    long long cpuNs = 0; ///< CPU time of the process (all threads) at that moment
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -75,6 +77,9 @@ protected:
             m_seen = true;
             QTimer::singleShot(0, this, [this] {
                 frameNs = monotonicNs();
+                timespec cpu {};
+                clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu);
+                cpuNs = cpu.tv_sec * 1'000'000'000LL + cpu.tv_nsec;
                 QCoreApplication::exit(0);
             });
         }
@@ -144,9 +149,9 @@ int main(int argc, char *argv[])
         return 1;
     const long rss = statusKb("VmRSS");
     const long anon = statusKb("RssAnon");
-    std::printf("main_ns=%lld app_ns=%lld built_ns=%lld shown_ns=%lld frame_ns=%lld rss_kb=%ld "
-                "anon_kb=%ld\n",
-        mainNs, appNs, builtNs, shownNs, frame->frameNs, rss, anon);
+    std::printf("main_ns=%lld app_ns=%lld built_ns=%lld shown_ns=%lld frame_ns=%lld cpu_ns=%lld "
+                "rss_kb=%ld anon_kb=%ld\n",
+        mainNs, appNs, builtNs, shownNs, frame->frameNs, frame->cpuNs, rss, anon);
     std::fflush(stdout);
     return 0;
 }
