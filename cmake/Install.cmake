@@ -24,9 +24,11 @@ install(FILES ${CMAKE_BINARY_DIR}/${QUORVEL_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 # The programs are installed once every folder has been read, whichever defines them.
+# They link only system libraries, so the installed copies need no run path of their own.
 function(quorvel_install_programs)
     foreach(program quorvel quorvel-chart)
         if(TARGET ${program})
+            set_target_properties(${program} PROPERTIES INSTALL_RPATH "")
             install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
         endif()
     endforeach()
