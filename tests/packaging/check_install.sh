@@ -35,6 +35,7 @@ while read -r path kind; do
     elf)
         [ -x "$file" ] || fail "$path is not executable"
         [ "$(head -c 4 "$file" | od -An -c | tr -d ' ')" = '177ELF' ] || fail "$path is not a program"
+        readelf -d "$file" | grep -qE 'RPATH|RUNPATH' && fail "$path carries a run path"
         ;;
     script)
         [ -x "$file" ] || fail "$path is not executable"
