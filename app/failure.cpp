@@ -30,8 +30,8 @@ void Failure::raise()
     if (g_releaseOnTop)
         g_releaseOnTop();
     ui::MessageBox::show(g_owner, u"エラー発生"_s,
-                         u"記録メディアがライトプロテクトされている等エラー、終了します。"_s,
-                         ui::MessageBox::Buttons::Ok, ui::MessageBox::Icon::Stop);
+        u"記録メディアがライトプロテクトされている等エラー、終了します。"_s,
+        ui::MessageBox::Buttons::Ok, ui::MessageBox::Icon::Stop);
     endProgram(EXIT_FAILURE);
 }
 

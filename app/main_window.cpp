@@ -20,16 +20,24 @@ QString qName(std::string_view name)
     return QString::fromLatin1(name.data(), qsizetype(name.size()));
 }
 
-constexpr std::array<std::string_view, 10> kEraButtons{
-    "RADIO1", "RADIO2", "RADIO3", "RADIO4", "RADIO5",
-    "RADIO6", "RADIO7", "RADIO8", "RADIO9", "RADIO10",
+constexpr std::array<std::string_view, 10> kEraButtons {
+    "RADIO1",
+    "RADIO2",
+    "RADIO3",
+    "RADIO4",
+    "RADIO5",
+    "RADIO6",
+    "RADIO7",
+    "RADIO8",
+    "RADIO9",
+    "RADIO10",
 };
 
 } // namespace
 
 MainWindow::MainWindow()
-    : m_form(std::make_unique<ui::Form>(mainLayout(), /*withSurface=*/true)),
-      m_cycle(*this)
+    : m_form(std::make_unique<ui::Form>(mainLayout(), /*withSurface=*/true))
+    , m_cycle(*this)
 {
     roster::RosterWindow::Hooks hooks;
     hooks.fail = [] { Failure::raise(); };
@@ -116,18 +124,16 @@ void MainWindow::emptyFields(std::initializer_list<std::string_view> fields)
 void MainWindow::BUTTON4_ON()
 {
     const auto answer = ui::MessageBox::show(m_form.get(), u"Quorvel"_s, u"終了しますか"_s,
-                                             ui::MessageBox::Buttons::OkCancel,
-                                             ui::MessageBox::Icon::Information);
+        ui::MessageBox::Buttons::OkCancel, ui::MessageBox::Icon::Information);
     if (answer == ui::MessageBox::Answer::Ok)
         endProgram(EXIT_SUCCESS);
 }
 
 void MainWindow::BUTTON5_ON()
 {
-    const auto answer = ui::MessageBox::show(m_form.get(), u"クリア"_s,
-                                             u"表示されているデータが消えます"_s,
-                                             ui::MessageBox::Buttons::OkCancel,
-                                             ui::MessageBox::Icon::Information);
+    const auto answer
+        = ui::MessageBox::show(m_form.get(), u"クリア"_s, u"表示されているデータが消えます"_s,
+            ui::MessageBox::Buttons::OkCancel, ui::MessageBox::Icon::Information);
     if (answer != ui::MessageBox::Answer::Ok)
         return;
     m_form->surface().clear();

@@ -47,8 +47,7 @@ QString countText(float count)
 
 QString summaryText(float count, const QString &todayText)
 {
-    return u"誕生日から今日("_s + todayText + u")まで"_s + countText(count) + u"日"_s
-        + u"です。"_s;
+    return u"誕生日から今日("_s + todayText + u")まで"_s + countText(count) + u"日"_s + u"です。"_s;
 }
 
 QString greetingText(const QString &name)
@@ -73,8 +72,8 @@ void TANMSGE(ui::Canvas &canvas, const engine::FieldPort &window, const QString 
     canvas.drawText(greetingText(name), 10, 106, kGreetingColour);
 }
 
-void drawDaySummary(ui::Canvas &canvas, const engine::FieldPort &window,
-                    const engine::Date &birth, const QString &todayText)
+void drawDaySummary(ui::Canvas &canvas, const engine::FieldPort &window, const engine::Date &birth,
+    const QString &todayText)
 {
     TANMSGE(canvas, window, todayText);
     const float count = dayCount(birth, todayFrom(todayText));

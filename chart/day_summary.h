@@ -29,7 +29,7 @@ bool greetingDue(const engine::FieldPort &window, const engine::Date &today);
 /// The birthday greeting at (10, 106) in colour 3 when due.
 void TANMSGE(ui::Canvas &canvas, const engine::FieldPort &window, const QString &todayText);
 /// Greeting, then the summary at (10, 123) in colour 2, at the font size in force.
-void drawDaySummary(ui::Canvas &canvas, const engine::FieldPort &window,
-                    const engine::Date &birth, const QString &todayText);
+void drawDaySummary(ui::Canvas &canvas, const engine::FieldPort &window, const engine::Date &birth,
+    const QString &todayText);
 
 } // namespace chart

@@ -27,7 +27,7 @@ struct LegendLine
     int colour;
 };
 
-constexpr std::array<LegendLine, 6> kLegend{{
+constexpr std::array<LegendLine, 6> kLegend {{
     {u"P (身体)---", 17, 172, 5},
     {u"+", 112, 172, 0},
     {u"S (感情)---", 17, 188, 9},
@@ -43,9 +43,22 @@ struct RuleLine
 };
 
 // Rows 9 and 10 are printed the other way round; each still lands in its own row.
-constexpr std::array<RuleLine, engine::kRowCount> kRuleLines{{
-    {0, 2}, {1, 4}, {2, 3}, {3, 1}, {4, 2}, {5, 3}, {6, 1}, {7, 4},
-    {8, 3}, {10, 4}, {9, 1}, {11, 2}, {12, 1}, {13, 2}, {14, 3},
+constexpr std::array<RuleLine, engine::kRowCount> kRuleLines {{
+    {0, 2},
+    {1, 4},
+    {2, 3},
+    {3, 1},
+    {4, 2},
+    {5, 3},
+    {6, 1},
+    {7, 4},
+    {8, 3},
+    {10, 4},
+    {9, 1},
+    {11, 2},
+    {12, 1},
+    {13, 2},
+    {14, 3},
 }};
 
 constexpr int kRuleColumn = 15;
@@ -72,7 +85,7 @@ void drawRowLabels(ui::Canvas &canvas)
     for (int k = 0; k < engine::kRowCount; ++k) {
         const engine::DayKind &kind = engine::kDayKinds[k];
         canvas.drawText(QString::fromUtf8(kind.label.data(), qsizetype(kind.label.size())), 7,
-                        float(225 + 16 * k), kind.colour);
+            float(225 + 16 * k), kind.colour);
     }
 }
 
@@ -103,8 +116,7 @@ void drawSamples(ui::Canvas &canvas, float daysSinceBirthDay1, float monthLength
 
 /// Day numbers and weekdays; the weekday steps read the window's fields as they stand.
 void drawDateTable(ui::Canvas &canvas, const engine::FieldPort &window,
-                   const engine::CheckedInput &input, float monthLength,
-                   const engine::Date &today)
+    const engine::CheckedInput &input, float monthLength, const engine::Date &today)
 {
     canvas.setFontSize(kLabelSize);
     canvas.drawText(u"日付", 90, 141, kBlue);
@@ -132,7 +144,7 @@ void drawDateTable(ui::Canvas &canvas, const engine::FieldPort &window,
         canvas.setFontSize(kLabelSize);
         const std::string_view name = weekdays.name();
         canvas.drawText(QString::fromUtf8(name.data(), qsizetype(name.size())),
-                        early ? x + 2 : x + 6, 157, weekdays.colour());
+            early ? x + 2 : x + 6, 157, weekdays.colour());
         canvas.setFontSize(remembered);
     }
 }
@@ -150,7 +162,7 @@ void clearChartArea(ui::Canvas &canvas)
 }
 
 void redrawChart(ui::Canvas &canvas, const engine::FieldPort &window,
-                 const engine::CheckedInput &input, const QString &todayText)
+    const engine::CheckedInput &input, const QString &todayText)
 {
     canvas.clear();
     clearChartArea(canvas);
@@ -161,8 +173,8 @@ void redrawChart(ui::Canvas &canvas, const engine::FieldPort &window,
 
     const float monthLength = engine::monthLength(input.shownYear, input.shownMonth);
     const float birthIndex = engine::dayIndex(input.birthYear, input.birthMonth, input.birthDay);
-    const float daysSinceBirthDay1 = engine::monthStart(input.shownYear, input.shownMonth) + 1.0f
-        - birthIndex;
+    const float daysSinceBirthDay1
+        = engine::monthStart(input.shownYear, input.shownMonth) + 1.0f - birthIndex;
 
     drawCurveFrame(canvas);
     drawSamples(canvas, daysSinceBirthDay1, monthLength);
@@ -170,8 +182,7 @@ void redrawChart(ui::Canvas &canvas, const engine::FieldPort &window,
     const engine::Date today = engine::dateFromText(todayText.toStdString());
     drawDateTable(canvas, window, input, monthLength, today);
 
-    drawDaySummary(canvas, window, {input.birthYear, input.birthMonth, input.birthDay},
-                   todayText);
+    drawDaySummary(canvas, window, {input.birthYear, input.birthMonth, input.birthDay}, todayText);
     canvas.setFontSize(kWindowSize);
 }
 

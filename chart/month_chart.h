@@ -22,7 +22,7 @@ void clearChartArea(ui::Canvas &canvas);
 /// the greeting (EDIT1, EDIT2, EDIT3, EDIT26). todayText is "%04u/%02u/%02u".
 /// Leaves the font size at 16.
 void redrawChart(ui::Canvas &canvas, const engine::FieldPort &window,
-                 const engine::CheckedInput &input, const QString &todayText);
+    const engine::CheckedInput &input, const QString &todayText);
 
 /// Left edge of day d's column in the date table: 122 + 16(d − 1) up to day 9,
 /// 262 + 16(d − 10) from day 10.

@@ -16,9 +16,9 @@ struct RawInput
 {
     float birthYear = 0, birthMonth = 0, birthDay = 0;
     float shownYear = 0, shownMonth = 0;
-    int birthEra = 1;  ///< 1–5
-    int shownEra = 6;  ///< 6–10
-    int request = 1;   ///< 1 as entered, 2 previous month, 3 next month
+    int birthEra = 1; ///< 1–5
+    int shownEra = 6; ///< 6–10
+    int request = 1; ///< 1 as entered, 2 previous month, 3 next month
 };
 
 /// Checked Western dates.
@@ -30,8 +30,8 @@ struct CheckedInput
 
 struct CheckOutcome
 {
-    Field rejected = Field::None;   ///< first failed check's field, None when all pass
-    CheckedInput input;             ///< valid when rejected is None
+    Field rejected = Field::None; ///< first failed check's field, None when all pass
+    CheckedInput input; ///< valid when rejected is None
     /// Set when the month was stepped (requests 2 and 3): the new Western year and
     /// month, written back to EDIT4/EDIT5 even when a later check fails.
     std::optional<CheckedInput> stepped;

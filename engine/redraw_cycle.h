@@ -25,7 +25,9 @@ class RedrawCycle
 public:
     static constexpr int kRosterRedraw = 12;
 
-    explicit RedrawCycle(CyclePort &port) : m_port(port) {}
+    explicit RedrawCycle(CyclePort &port)
+        : m_port(port)
+    { }
 
     void setRedrawRequest(int request) { m_redrawRequest = request; }
     void setRosterRequest(int request) { m_rosterRequest = request; }

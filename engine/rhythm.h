@@ -9,8 +9,8 @@
 namespace engine {
 
 inline constexpr int kRhythmCount = 3; // physical, emotional, intellectual
-inline constexpr std::array<float, kRhythmCount> kPeriods{23.0f, 28.0f, 33.0f};
-inline constexpr std::array<int, kRhythmCount> kRhythmColours{5, 9, 3};
+inline constexpr std::array<float, kRhythmCount> kPeriods {23.0f, 28.0f, 33.0f};
+inline constexpr std::array<int, kRhythmCount> kRhythmColours {5, 9, 3};
 inline constexpr int kRowCount = 15;
 inline constexpr int kRuleCount = 25;
 /// Caution blocks are drawn only up to this x.
@@ -26,12 +26,12 @@ extern const std::array<DayKind, kRowCount> kDayKinds;
 
 /// How one rhythm's level is tested by a rule.
 enum class LevelTest : std::uint8_t {
-    Any,     ///< not tested
-    High,    ///< q < 181
-    Low,     ///< q > 181
+    Any, ///< not tested
+    High, ///< q < 181
+    Low, ///< q > 181
     NotHigh, ///< q ≥ 181
-    Zero,    ///< q = 183
-    Peak,    ///< q ≤ 167
+    Zero, ///< q = 183
+    Peak, ///< q ≤ 167
 };
 bool levelHolds(LevelTest test, float level);
 
@@ -42,8 +42,8 @@ struct Rule
     int row;
     std::array<LevelTest, kRhythmCount> tests; ///< P, S, I
     MarkShape shape;
-    float blockFrom;  ///< blocks start at x − blockFrom (7 or 6)
-    bool caution;     ///< holds only where x ≤ kCautionLimit
+    float blockFrom; ///< blocks start at x − blockFrom (7 or 6)
+    bool caution; ///< holds only where x ≤ kCautionLimit
 };
 /// Rules 1–25 in table order.
 extern const std::array<Rule, kRuleCount> kRules;
@@ -51,8 +51,8 @@ extern const std::array<Rule, kRuleCount> kRules;
 /// One mark to draw: a line (strokes) or a filled box (blocks) in the row's colour.
 struct Mark
 {
-    int rule;   ///< 1–25
-    int row;    ///< 0–14
+    int rule; ///< 1–25
+    int row; ///< 0–14
     int colour; ///< palette index
     MarkShape shape;
     float x1, y1, x2, y2;
@@ -60,11 +60,11 @@ struct Mark
 
 struct Sample
 {
-    float t = 0;                              ///< days from the start of day 1
-    float x = 0;                              ///< ((t × 4 + 31) × 4) + 6
-    std::array<float, kRhythmCount> curve;    ///< c = 88 − 20 sin(((t + off) / p) × 6.28)
-    std::array<float, kRhythmCount> level;    ///< whole numbers 163–203
-    std::array<Mark, kRuleCount> marks;       ///< the first markCount hold, in rule order
+    float t = 0; ///< days from the start of day 1
+    float x = 0; ///< ((t × 4 + 31) × 4) + 6
+    std::array<float, kRhythmCount> curve; ///< c = 88 − 20 sin(((t + off) / p) × 6.28)
+    std::array<float, kRhythmCount> level; ///< whole numbers 163–203
+    std::array<Mark, kRuleCount> marks; ///< the first markCount hold, in rule order
     int markCount = 0;
 };
 

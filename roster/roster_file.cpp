@@ -116,7 +116,9 @@ bool writeRoster(const Roster &roster, QSaveFile &file, RosterError *error)
 {
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, RosterError::WriteFailed);
-    if (!writeRoster(roster, static_cast<QIODevice &>(file))) {
+    // The bytes wait in the device's buffer, and commit() replaces the file even when
+    // they then fail to reach the disk (a full medium): push them out and check first.
+    if (!writeRoster(roster, static_cast<QIODevice &>(file)) || !file.flush()) {
         file.cancelWriting();
         file.commit(); // only discards the temporary file after a cancel
         return fail(error, RosterError::WriteFailed);

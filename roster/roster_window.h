@@ -6,7 +6,6 @@
 
 #include <QPointer>
 #include <QString>
-
 #include <functional>
 #include <memory>
 
@@ -21,9 +20,9 @@ class RosterWindow
 public:
     struct Hooks
     {
-        std::function<void()> fail;                ///< the failure handler
+        std::function<void()> fail; ///< the failure handler
         std::function<void(int)> setRosterRequest; ///< 2 clear, 3 save and pick
-        std::function<void()> afterEvent;          ///< the redraw cycle's pass
+        std::function<void()> afterEvent; ///< the redraw cycle's pass
         std::function<void()> setRosterRedrawFlag; ///< the pick asks for a redraw
     };
 

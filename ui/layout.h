@@ -3,7 +3,6 @@
 #include <QPoint>
 #include <QRgb>
 #include <QStringView>
-
 #include <optional>
 #include <span>
 #include <string_view>
@@ -25,24 +24,24 @@ inline constexpr QRgb kSilver = 0xffc0c0c0;
 /// One control of a window, as the layout tables give it.
 struct ControlRow
 {
-    std::string_view name;      ///< e.g. "EDIT1"; looked up without regard to case
+    std::string_view name; ///< e.g. "EDIT1"; looked up without regard to case
     ControlKind kind;
     QStringView caption;
     int x, y, w, h;
-    double points;              ///< font size as created, in points
-    bool proportional = false;  ///< "ＭＳ Ｐゴシック" instead of "ＭＳ ゴシック"
+    double points; ///< font size as created, in points
+    bool proportional = false; ///< "ＭＳ Ｐゴシック" instead of "ＭＳ ゴシック"
     bool bold = false;
     QRgb text = kBlack;
     QRgb back = kSilver;
     Align align = Align::Left;
     Border border = Border::None;
     bool tabStop = false;
-    int maxBytes = 0;           ///< text fields: limit as created, in code-page-932 bytes
+    int maxBytes = 0; ///< text fields: limit as created, in code-page-932 bytes
     InputMethod inputMethod = InputMethod::Unset;
-    bool groupStart = false;    ///< option buttons: starts a new exclusive group
+    bool groupStart = false; ///< option buttons: starts a new exclusive group
     bool checked = false;
-    bool noScroll = false;      ///< text may not scroll past the visible width
-    std::string_view handler{}; ///< click procedure name, e.g. "BUTTON1_ON"
+    bool noScroll = false; ///< text may not scroll past the visible width
+    std::string_view handler {}; ///< click procedure name, e.g. "BUTTON1_ON"
 };
 
 struct WindowLayout

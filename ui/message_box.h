@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <optional>
 
 class QWidget;
@@ -26,8 +25,8 @@ public:
         Icon icon = Icon::Information;
     };
 
-    static Answer show(QWidget *owner, const QString &title, const QString &text, Buttons buttons,
-                       Icon icon);
+    static Answer show(
+        QWidget *owner, const QString &title, const QString &text, Buttons buttons, Icon icon);
 
     /// Test seam: the next show() records the box and returns this answer at once.
     static void setNextAnswer(Answer answer);

@@ -5,7 +5,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-
 #include <optional>
 #include <span>
 
@@ -19,7 +18,9 @@ namespace ui {
 class ItemReader
 {
 public:
-    explicit ItemReader(QByteArrayView bytes) : m_bytes(bytes) {}
+    explicit ItemReader(QByteArrayView bytes)
+        : m_bytes(bytes)
+    { }
     std::optional<QByteArray> next();
     bool atEnd() const { return m_pos >= m_bytes.size(); }
 

@@ -11,7 +11,6 @@
 
 #include <QImage>
 #include <QTest>
-
 #include <memory>
 
 using namespace Qt::StringLiterals;
@@ -44,7 +43,8 @@ struct AppFixture
     {
         QWidget *widget = control(name);
         QVERIFY2(widget, qPrintable(name.toString()));
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
+        QTest::mouseClick(
+            widget, Qt::LeftButton, {}, QPoint(widget->width() / 2, widget->height() / 2));
     }
 
     /// Types text key by key, one character (or surrogate pair) per key press, as an
@@ -53,14 +53,15 @@ struct AppFixture
     {
         for (qsizetype i = 0; i < text.size(); ++i) {
             const qsizetype n = text.at(i).isHighSurrogate() ? 2 : 1;
-            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, n), Qt::NoModifier);
+            QTest::sendKeyEvent(
+                QTest::Click, widget, Qt::Key_unknown, text.mid(i, n), Qt::NoModifier);
             i += n - 1;
         }
     }
 
     /// Types a birth date (Western) and a shown month, then clicks 表示.
     void show(const QString &by, const QString &bm, const QString &bd, const QString &sy,
-              const QString &sm)
+        const QString &sm)
     {
         setText(u"EDIT1", by);
         setText(u"EDIT2", bm);

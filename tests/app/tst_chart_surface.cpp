@@ -13,9 +13,8 @@ constexpr QRgb kMagenta = qRgb(255, 0, 255);
 constexpr QRgb kBlack = qRgb(0, 0, 0);
 
 // Row colours of the fifteen day-kind rows.
-constexpr std::array<QRgb, 15> kRowColours{kRed,  kGreen, kMagenta, kBlue, kRed,
-                                           kMagenta, kBlue, kGreen, kMagenta, kBlue,
-                                           kGreen, kRed,  kBlue,  kRed,  kMagenta};
+constexpr std::array<QRgb, 15> kRowColours {kRed, kGreen, kMagenta, kBlue, kRed, kMagenta, kBlue,
+    kGreen, kMagenta, kBlue, kGreen, kRed, kBlue, kRed, kMagenta};
 
 int countColour(const QImage &image, QRect area, QRgb colour)
 {
@@ -89,8 +88,8 @@ void TestChartSurface::noCautionBlockBeyondLimit_data()
     // Months of 31 days whose last day has zero-level passages near its end.
     for (int day = 1; day <= 28; day += 3)
         QTest::addRow("born 1990-01-%02d", day)
-            << QStringList{u"1990"_s, u"1"_s, QString::number(day), u"2026"_s, u"1"_s};
-    QTest::newRow("born on day 1") << QStringList{u"2026"_s, u"1"_s, u"1"_s, u"2026"_s, u"1"_s};
+            << QStringList {u"1990"_s, u"1"_s, QString::number(day), u"2026"_s, u"1"_s};
+    QTest::newRow("born on day 1") << QStringList {u"2026"_s, u"1"_s, u"1"_s, u"2026"_s, u"1"_s};
 }
 
 void TestChartSurface::noCautionBlockBeyondLimit()
@@ -148,10 +147,10 @@ void TestChartSurface::todayBox()
     QCOMPARE(image.pixel(box.left(), box.top() - 1), kWhite);
     QCOMPARE(image.pixel(box.left(), box.bottom() + 1), kWhite);
     QVERIFY(image.pixel(box.right(), box.top()) == kYellow
-            || image.pixel(box.right(), box.top()) == kBlue);
+        || image.pixel(box.right(), box.top()) == kBlue);
     QCOMPARE(image.pixel(box.right() + 1, box.top()), kWhite);
-    QCOMPARE(countColour(image, QRect(0, 139, 634, 337), kYellow),
-             countColour(image, box, kYellow));
+    QCOMPARE(
+        countColour(image, QRect(0, 139, 634, 337), kYellow), countColour(image, box, kYellow));
 }
 
 void TestChartSurface::noTodayBoxElsewhere_data()
@@ -178,8 +177,8 @@ void TestChartSurface::dayColumns()
     app.show(u"1985"_s, u"4"_s, u"12"_s, u"2026"_s, u"2"_s);
     const QImage &image = app.surface();
     const int numberRows = 14;
-    QVERIFY(countColour(image, QRect(257, 142, 7, numberRows), kBlue) > 0);  // "9"
-    QCOMPARE(countColour(image, QRect(264, 142, 5, numberRows), kBlue), 0);  // space of " 10"
+    QVERIFY(countColour(image, QRect(257, 142, 7, numberRows), kBlue) > 0); // "9"
+    QCOMPARE(countColour(image, QRect(264, 142, 5, numberRows), kBlue), 0); // space of " 10"
     QVERIFY(countColour(image, QRect(269, 142, 14, numberRows), kBlue) > 0); // "10"
     // February 2026 has 28 days: the last column is at 550, nothing after it.
     QVERIFY(countColour(image, QRect(557, 142, 14, numberRows), kBlue) > 0);
@@ -191,7 +190,7 @@ void TestChartSurface::legendAndLabels()
     AppFixture app;
     app.show(u"1985"_s, u"4"_s, u"12"_s, u"2026"_s, u"12"_s);
     const QImage &image = app.surface();
-    const std::array<QRgb, 3> legend{kRed, kGreen, kBlue};
+    const std::array<QRgb, 3> legend {kRed, kGreen, kBlue};
     for (int i = 0; i < 3; ++i) {
         const QRect text(17, 172 + 16 * i, 88, 16);
         QVERIFY(countColour(image, text, legend[i]) > 20);
@@ -217,9 +216,11 @@ void TestChartSurface::summaryAndGreeting_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("birth");
     QTest::addColumn<bool>("greeted");
-    QTest::newRow("birthday") << u"山田"_s << QStringList{u"1985"_s, u"12"_s, u"8"_s} << true;
-    QTest::newRow("empty name still greeted") << QString() << QStringList{u"1990"_s, u"12"_s, u"8"_s} << true;
-    QTest::newRow("not the birthday") << u"山田"_s << QStringList{u"1985"_s, u"12"_s, u"9"_s} << false;
+    QTest::newRow("birthday") << u"山田"_s << QStringList {u"1985"_s, u"12"_s, u"8"_s} << true;
+    QTest::newRow("empty name still greeted")
+        << QString() << QStringList {u"1990"_s, u"12"_s, u"8"_s} << true;
+    QTest::newRow("not the birthday")
+        << u"山田"_s << QStringList {u"1985"_s, u"12"_s, u"9"_s} << false;
 }
 
 void TestChartSurface::summaryAndGreeting()

@@ -52,38 +52,50 @@ void TestCommands::checks_data()
     QTest::addColumn<QString>("birthEra");
     QTest::addColumn<QString>("shownEra");
     QTest::addColumn<QStringList>("input"); // EDIT1–EDIT5
-    QTest::addColumn<QString>("emptied");   // empty: the chart is drawn
+    QTest::addColumn<QString>("emptied"); // empty: the chart is drawn
 
-    auto row = [](const char *tag, const char *birthEra, const char *shownEra,
-                  QStringList input, const char *emptied) {
+    auto row = [](const char *tag, const char *birthEra, const char *shownEra, QStringList input,
+                   const char *emptied) {
         QTest::newRow(tag) << QString::fromLatin1(birthEra) << QString::fromLatin1(shownEra)
                            << input << QString::fromLatin1(emptied);
     };
     row("plain", "RADIO1", "RADIO6", {u"1985"_s, u"4"_s, u"12"_s, u"2026"_s, u"12"_s}, "");
-    row("29 Feb in a common year", "RADIO1", "RADIO6", {u"2023"_s, u"2"_s, u"29"_s, u"2026"_s, u"1"_s}, "EDIT3");
-    row("29 Feb in a leap year", "RADIO1", "RADIO6", {u"2024"_s, u"2"_s, u"29"_s, u"2026"_s, u"1"_s}, "");
-    row("31 in a 30-day month", "RADIO1", "RADIO6", {u"2000"_s, u"4"_s, u"31"_s, u"2026"_s, u"1"_s}, "EDIT3");
+    row("29 Feb in a common year", "RADIO1", "RADIO6",
+        {u"2023"_s, u"2"_s, u"29"_s, u"2026"_s, u"1"_s}, "EDIT3");
+    row("29 Feb in a leap year", "RADIO1", "RADIO6",
+        {u"2024"_s, u"2"_s, u"29"_s, u"2026"_s, u"1"_s}, "");
+    row("31 in a 30-day month", "RADIO1", "RADIO6", {u"2000"_s, u"4"_s, u"31"_s, u"2026"_s, u"1"_s},
+        "EDIT3");
     row("day 0", "RADIO1", "RADIO6", {u"2000"_s, u"4"_s, u"0"_s, u"2026"_s, u"1"_s}, "EDIT3");
     row("month 13", "RADIO1", "RADIO6", {u"2000"_s, u"13"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT2");
     row("month 0", "RADIO1", "RADIO6", {u"2000"_s, u"0"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT2");
     row("year 0", "RADIO1", "RADIO6", {u"0"_s, u"4"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT1");
     row("not a number", "RADIO1", "RADIO6", {u"ab"_s, u"4"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT1");
-    row("empty birth fields", "RADIO1", "RADIO6", {u""_s, u""_s, u""_s, u"2026"_s, u"1"_s}, "EDIT1");
+    row("empty birth fields", "RADIO1", "RADIO6", {u""_s, u""_s, u""_s, u"2026"_s, u"1"_s},
+        "EDIT1");
     row("昭和 63", "RADIO3", "RADIO6", {u"63"_s, u"1"_s, u"7"_s, u"2026"_s, u"1"_s}, "");
     row("昭和 64", "RADIO3", "RADIO6", {u"64"_s, u"1"_s, u"7"_s, u"2026"_s, u"1"_s}, "EDIT1");
     row("大正 16", "RADIO4", "RADIO6", {u"16"_s, u"1"_s, u"7"_s, u"2026"_s, u"1"_s}, "EDIT1");
     row("令和 46", "RADIO5", "RADIO6", {u"46"_s, u"1"_s, u"1"_s, u"2026"_s, u"1"_s}, "EDIT1");
-    row("平成 has no upper bound", "RADIO2", "RADIO7", {u"99"_s, u"1"_s, u"1"_s, u"99"_s, u"2"_s}, "");
-    row("shown 令和 46", "RADIO1", "RADIO10", {u"1985"_s, u"1"_s, u"1"_s, u"46"_s, u"1"_s}, "EDIT4");
+    row("平成 has no upper bound", "RADIO2", "RADIO7", {u"99"_s, u"1"_s, u"1"_s, u"99"_s, u"2"_s},
+        "");
+    row("shown 令和 46", "RADIO1", "RADIO10", {u"1985"_s, u"1"_s, u"1"_s, u"46"_s, u"1"_s},
+        "EDIT4");
     row("shown year 0", "RADIO1", "RADIO6", {u"1985"_s, u"1"_s, u"1"_s, u"0"_s, u"1"_s}, "EDIT4");
-    row("shown month 13", "RADIO1", "RADIO6", {u"1985"_s, u"1"_s, u"1"_s, u"2026"_s, u"13"_s}, "EDIT5");
-    row("birth month itself", "RADIO1", "RADIO6", {u"2000"_s, u"5"_s, u"20"_s, u"2000"_s, u"5"_s}, "");
-    row("month before the birth month", "RADIO1", "RADIO6", {u"2000"_s, u"5"_s, u"1"_s, u"2000"_s, u"4"_s}, "EDIT1");
-    row("year before, month not before", "RADIO1", "RADIO6", {u"2000"_s, u"5"_s, u"1"_s, u"1999"_s, u"6"_s}, "EDIT4");
-    row("year before, month before", "RADIO1", "RADIO6", {u"2000"_s, u"5"_s, u"1"_s, u"1999"_s, u"4"_s}, "EDIT1");
+    row("shown month 13", "RADIO1", "RADIO6", {u"1985"_s, u"1"_s, u"1"_s, u"2026"_s, u"13"_s},
+        "EDIT5");
+    row("birth month itself", "RADIO1", "RADIO6", {u"2000"_s, u"5"_s, u"20"_s, u"2000"_s, u"5"_s},
+        "");
+    row("month before the birth month", "RADIO1", "RADIO6",
+        {u"2000"_s, u"5"_s, u"1"_s, u"2000"_s, u"4"_s}, "EDIT1");
+    row("year before, month not before", "RADIO1", "RADIO6",
+        {u"2000"_s, u"5"_s, u"1"_s, u"1999"_s, u"6"_s}, "EDIT4");
+    row("year before, month before", "RADIO1", "RADIO6",
+        {u"2000"_s, u"5"_s, u"1"_s, u"1999"_s, u"4"_s}, "EDIT1");
     row("1028 years", "RADIO1", "RADIO6", {u"1000"_s, u"1"_s, u"1"_s, u"2028"_s, u"1"_s}, "");
     row("1029 years", "RADIO1", "RADIO6", {u"1000"_s, u"1"_s, u"1"_s, u"2029"_s, u"1"_s}, "EDIT4");
-    row("fractional month", "RADIO1", "RADIO6", {u"1985"_s, u"2.5"_s, u"1"_s, u"2026"_s, u"2.5"_s}, "");
+    row("fractional month", "RADIO1", "RADIO6", {u"1985"_s, u"2.5"_s, u"1"_s, u"2026"_s, u"2.5"_s},
+        "");
 }
 
 void TestCommands::checks()
@@ -116,9 +128,11 @@ void TestCommands::monthSteps_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("steppedYear");
     QTest::addColumn<QString>("steppedMonth");
-    QTest::newRow("previous from January") << u"BUTTON2"_s << u"2024"_s << u"1"_s << u"2023"_s << u"12"_s;
+    QTest::newRow("previous from January")
+        << u"BUTTON2"_s << u"2024"_s << u"1"_s << u"2023"_s << u"12"_s;
     QTest::newRow("previous") << u"BUTTON2"_s << u"2024"_s << u"7"_s << u"2024"_s << u"6"_s;
-    QTest::newRow("next from December") << u"BUTTON3"_s << u"2024"_s << u"12"_s << u"2025"_s << u"1"_s;
+    QTest::newRow("next from December")
+        << u"BUTTON3"_s << u"2024"_s << u"12"_s << u"2025"_s << u"1"_s;
     QTest::newRow("next") << u"BUTTON3"_s << u"2024"_s << u"1"_s << u"2024"_s << u"2"_s;
 }
 
@@ -288,9 +302,10 @@ void TestCommands::clearButtons_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("emptied");
-    QTest::newRow("name") << u"BUTTON13"_s << QStringList{u"EDIT26"_s};
-    QTest::newRow("birth date") << u"BUTTON14"_s << QStringList{u"EDIT1"_s, u"EDIT2"_s, u"EDIT3"_s};
-    QTest::newRow("shown month") << u"BUTTON15"_s << QStringList{u"EDIT4"_s, u"EDIT5"_s};
+    QTest::newRow("name") << u"BUTTON13"_s << QStringList {u"EDIT26"_s};
+    QTest::newRow("birth date") << u"BUTTON14"_s
+                                << QStringList {u"EDIT1"_s, u"EDIT2"_s, u"EDIT3"_s};
+    QTest::newRow("shown month") << u"BUTTON15"_s << QStringList {u"EDIT4"_s, u"EDIT5"_s};
 }
 
 void TestCommands::clearButtons()
@@ -298,7 +313,8 @@ void TestCommands::clearButtons()
     QFETCH(QString, button);
     QFETCH(QStringList, emptied);
     AppFixture app;
-    const QStringList all = {u"EDIT1"_s, u"EDIT2"_s, u"EDIT3"_s, u"EDIT4"_s, u"EDIT5"_s, u"EDIT26"_s};
+    const QStringList all
+        = {u"EDIT1"_s, u"EDIT2"_s, u"EDIT3"_s, u"EDIT4"_s, u"EDIT5"_s, u"EDIT26"_s};
     for (const QString &name : all)
         app.setText(name, u"1"_s);
     const QImage before = app.surface();

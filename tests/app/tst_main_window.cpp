@@ -52,10 +52,9 @@ void TestMainWindow::controls_data()
     QTest::addColumn<QColor>("textColour");
 
     const QColor navy(0, 0, 128), blue(0, 0, 255), black(0, 0, 0);
-    auto row = [&](const char *name, const QString &caption, QRect rect, int px, int bytes,
-                   QColor colour) {
-        QTest::newRow(name) << caption << rect << px << bytes << colour;
-    };
+    auto row
+        = [&](const char *name, const QString &caption, QRect rect, int px, int bytes,
+              QColor colour) { QTest::newRow(name) << caption << rect << px << bytes << colour; };
     row("EDIT1", {}, {368, 56, 56, 24}, 18, 4, navy);
     row("EDIT2", {}, {456, 56, 40, 24}, 18, 2, navy);
     row("EDIT3", {}, {528, 56, 40, 24}, 18, 2, navy);
@@ -110,9 +109,9 @@ void TestMainWindow::controls()
     QCOMPARE(widget->font().pixelSize(), pixels);
     QCOMPARE(app.form().maxBytes(name), maxBytes);
     QCOMPARE(widget->palette().color(QPalette::WindowText).rgb() == textColour.rgb()
-                 || widget->palette().color(QPalette::Text).rgb() == textColour.rgb()
-                 || widget->palette().color(QPalette::ButtonText).rgb() == textColour.rgb(),
-             true);
+            || widget->palette().color(QPalette::Text).rgb() == textColour.rgb()
+            || widget->palette().color(QPalette::ButtonText).rgb() == textColour.rgb(),
+        true);
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         QCOMPARE(button->text(), caption);
     else if (auto *label = qobject_cast<QLabel *>(widget))
@@ -121,22 +120,50 @@ void TestMainWindow::controls()
         QVERIFY(!qobject_cast<QLineEdit *>(widget)->text().isEmpty()); // today's month
     else
         QVERIFY(qobject_cast<QLineEdit *>(widget)->text().isEmpty());
-    const bool proportional = name == u"BUTTON13"_s || name == u"BUTTON14"_s
-        || name == u"BUTTON15"_s;
-    QCOMPARE(widget->font().family(),
-             proportional ? u"ＭＳ Ｐゴシック"_s : u"ＭＳ ゴシック"_s);
+    const bool proportional
+        = name == u"BUTTON13"_s || name == u"BUTTON14"_s || name == u"BUTTON15"_s;
+    QCOMPARE(widget->font().family(), proportional ? u"ＭＳ Ｐゴシック"_s : u"ＭＳ ゴシック"_s);
 }
 
 void TestMainWindow::creationOrder()
 {
     AppFixture app;
     const QStringList expected = {
-        u"EDIT1"_s,   u"EDIT2"_s,   u"EDIT3"_s,    u"TEXT2"_s,    u"TEXT3"_s,    u"TEXT4"_s,
-        u"TEXT5"_s,   u"RADIO1"_s,  u"RADIO2"_s,   u"RADIO3"_s,   u"RADIO4"_s,   u"RADIO5"_s,
-        u"RADIO6"_s,  u"RADIO7"_s,  u"RADIO8"_s,   u"RADIO9"_s,   u"RADIO10"_s,  u"EDIT4"_s,
-        u"EDIT5"_s,   u"BUTTON15"_s, u"TEXT1"_s,   u"TEXT6"_s,    u"TEXT7"_s,    u"BUTTON1"_s,
-        u"BUTTON2"_s, u"BUTTON3"_s, u"BUTTON4"_s,  u"BUTTON5"_s,  u"BUTTON10"_s, u"EDIT26"_s,
-        u"BUTTON11"_s, u"TEXT14"_s, u"BUTTON12"_s, u"BUTTON13"_s, u"BUTTON14"_s,
+        u"EDIT1"_s,
+        u"EDIT2"_s,
+        u"EDIT3"_s,
+        u"TEXT2"_s,
+        u"TEXT3"_s,
+        u"TEXT4"_s,
+        u"TEXT5"_s,
+        u"RADIO1"_s,
+        u"RADIO2"_s,
+        u"RADIO3"_s,
+        u"RADIO4"_s,
+        u"RADIO5"_s,
+        u"RADIO6"_s,
+        u"RADIO7"_s,
+        u"RADIO8"_s,
+        u"RADIO9"_s,
+        u"RADIO10"_s,
+        u"EDIT4"_s,
+        u"EDIT5"_s,
+        u"BUTTON15"_s,
+        u"TEXT1"_s,
+        u"TEXT6"_s,
+        u"TEXT7"_s,
+        u"BUTTON1"_s,
+        u"BUTTON2"_s,
+        u"BUTTON3"_s,
+        u"BUTTON4"_s,
+        u"BUTTON5"_s,
+        u"BUTTON10"_s,
+        u"EDIT26"_s,
+        u"BUTTON11"_s,
+        u"TEXT14"_s,
+        u"BUTTON12"_s,
+        u"BUTTON13"_s,
+        u"BUTTON14"_s,
     };
     QStringList actual;
     for (QObject *child : app.form().children())
@@ -153,10 +180,12 @@ void TestMainWindow::typingLimits_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
 
-    QTest::newRow("name takes seven full-width") << u"EDIT26"_s << u"ＡＢＣＤＥＦＧ"_s << u"ＡＢＣＤＥＦＧ"_s;
-    QTest::newRow("name refuses an eighth") << u"EDIT26"_s << u"ＡＢＣＤＥＦＧＨ"_s << u"ＡＢＣＤＥＦＧ"_s;
-    QTest::newRow("name takes fourteen half-width") << u"EDIT26"_s << u"abcdefghijklmn"_s
-                                                   << u"abcdefghijklmn"_s;
+    QTest::newRow("name takes seven full-width")
+        << u"EDIT26"_s << u"ＡＢＣＤＥＦＧ"_s << u"ＡＢＣＤＥＦＧ"_s;
+    QTest::newRow("name refuses an eighth")
+        << u"EDIT26"_s << u"ＡＢＣＤＥＦＧＨ"_s << u"ＡＢＣＤＥＦＧ"_s;
+    QTest::newRow("name takes fourteen half-width")
+        << u"EDIT26"_s << u"abcdefghijklmn"_s << u"abcdefghijklmn"_s;
     QTest::newRow("emoji refused") << u"EDIT26"_s << u"A😀B"_s << u"AB"_s;
     QTest::newRow("birth year fifth digit") << u"EDIT1"_s << u"19851"_s << u"1985"_s;
     QTest::newRow("birth month third") << u"EDIT2"_s << u"123"_s << u"12"_s;
@@ -184,8 +213,8 @@ void TestMainWindow::tabOrder()
     AppFixture app;
     QApplication::setActiveWindow(&app.form());
     app.control(u"EDIT1")->setFocus();
-    const QStringList expected = {u"EDIT2"_s, u"EDIT3"_s,    u"EDIT4"_s,    u"EDIT5"_s,
-                                  u"BUTTON15"_s, u"BUTTON1"_s, u"BUTTON13"_s, u"BUTTON14"_s};
+    const QStringList expected = {u"EDIT2"_s, u"EDIT3"_s, u"EDIT4"_s, u"EDIT5"_s, u"BUTTON15"_s,
+        u"BUTTON1"_s, u"BUTTON13"_s, u"BUTTON14"_s};
     for (const QString &name : expected) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), app.control(name));

@@ -3,7 +3,6 @@
 #include "chart/day_summary.h"
 
 #include <QTest>
-
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -24,8 +23,8 @@ public:
         texts[std::string(control)] = std::string(utf8);
     }
     bool isChecked(std::string_view) const override { return false; }
-    void setChecked(std::string_view, bool) override {}
-    void setMaxBytes(std::string_view, int) override {}
+    void setChecked(std::string_view, bool) override { }
+    void setMaxBytes(std::string_view, int) override { }
 };
 
 } // namespace
@@ -85,7 +84,7 @@ void TestDaySummary::dayCount()
     QFETCH(QDate, today);
     QFETCH(float, count);
     auto date = [](QDate d) {
-        return engine::Date{float(d.year()), float(d.month()), float(d.day())};
+        return engine::Date {float(d.year()), float(d.month()), float(d.day())};
     };
     QCOMPARE(chart::dayCount(date(birth), date(today)), count);
 }
@@ -97,15 +96,18 @@ void TestDaySummary::greeting_data()
     QTest::addColumn<QString>("day");
     QTest::addColumn<QDate>("today");
     QTest::addColumn<bool>("due");
-    QTest::newRow("birthday another year") << u"1985"_s << u"12"_s << u"8"_s << QDate(2026, 12, 8) << true;
+    QTest::newRow("birthday another year")
+        << u"1985"_s << u"12"_s << u"8"_s << QDate(2026, 12, 8) << true;
     QTest::newRow("day before") << u"1985"_s << u"12"_s << u"9"_s << QDate(2026, 12, 8) << false;
     QTest::newRow("other month") << u"1985"_s << u"11"_s << u"8"_s << QDate(2026, 12, 8) << false;
     QTest::newRow("leading zero") << u"1985"_s << u"04"_s << u"01"_s << QDate(2026, 4, 1) << true;
     QTest::newRow("empty year") << u""_s << u"12"_s << u"8"_s << QDate(2026, 12, 8) << false;
-    QTest::newRow("29 Feb in a leap year") << u"2000"_s << u"2"_s << u"29"_s << QDate(2028, 2, 29) << true;
-    QTest::newRow("29 Feb not in a common year") << u"2000"_s << u"2"_s << u"29"_s << QDate(2027, 2, 28)
-                                                 << false;
-    QTest::newRow("29 Feb not on 1 March") << u"2000"_s << u"2"_s << u"29"_s << QDate(2027, 3, 1) << false;
+    QTest::newRow("29 Feb in a leap year")
+        << u"2000"_s << u"2"_s << u"29"_s << QDate(2028, 2, 29) << true;
+    QTest::newRow("29 Feb not in a common year")
+        << u"2000"_s << u"2"_s << u"29"_s << QDate(2027, 2, 28) << false;
+    QTest::newRow("29 Feb not on 1 March")
+        << u"2000"_s << u"2"_s << u"29"_s << QDate(2027, 3, 1) << false;
 }
 
 void TestDaySummary::greeting()
@@ -119,7 +121,7 @@ void TestDaySummary::greeting()
     fields.setText("EDIT1", year.toStdString());
     fields.setText("EDIT2", month.toStdString());
     fields.setText("EDIT3", day.toStdString());
-    const engine::Date date{float(today.year()), float(today.month()), float(today.day())};
+    const engine::Date date {float(today.year()), float(today.month()), float(today.day())};
     QCOMPARE(chart::greetingDue(fields, date), due);
 }
 
