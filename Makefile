@@ -25,6 +25,28 @@ run: build
 test: build
 	ctest --preset $(PRESET) -j $(JOBS)
 
+.PHONY: test-asan fuzz soak
+FUZZ_SECONDS ?= 60
+SOAK_ACTIONS ?= 10000
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer; any report fails.
+test-asan: deps
+	cmake --preset asan
+	cmake --build --preset asan -j $(JOBS)
+	ctest --preset asan -j $(JOBS)
+
+# Each libFuzzer target for FUZZ_SECONDS from its seed corpus in fuzz/corpus/ (clang).
+fuzz: deps
+	@tools/install-fuzz-deps.sh
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run.sh
+
+# The long soak of the main window: SOAK_ACTIONS random user actions (make test runs
+# a short one).
+soak: build
+	QUORVEL_SOAK_ACTIONS=$(SOAK_ACTIONS) ctest --preset $(PRESET) -R '^tst_soak$$'
+
 # Release build, then every benchmark in bench/ and one table of figures against targets.
 .PHONY: bench
 bench: deps
@@ -41,4 +63,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf build build-release build-asan
+	rm -rf build build-release build-asan build-fuzz

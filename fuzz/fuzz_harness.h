@@ -1,0 +1,31 @@
+#pragma once
+
+// What the fuzz targets run on one input, shared with the regression test that
+// replays the seed corpora and every input a fuzzer has found.
+//
+// Both return false when a property that must hold whatever the input is broken;
+// crashes and undefined behaviour are left to the sanitizers.
+
+#include <QByteArrayView>
+
+namespace fuzz {
+
+/// The roster reader on raw bytes: ten entries or a reason (Short, Malformed); what
+/// it yields saves to bytes that read back and save to the same bytes again.
+bool checkRosterBytes(QByteArrayView bytes);
+
+/// The main window's input on one redraw:
+///   byte 0  birth era buttons RADIO1–RADIO5 checked by bits 0–4; bits 5–7 pick the
+///           era code of the previous cycle (used when none is checked)
+///   byte 1  the same for the shown era, RADIO6–RADIO10
+///   byte 2  the redraw request, 1 + value mod 3: 1 as entered, 2 previous month,
+///           3 next month
+///   bytes 3–4  today, as days after 1900-01-01 (little-endian)
+///   rest    EDIT1, EDIT2, EDIT3, EDIT4, EDIT5, EDIT26 as UTF-8, separated by CR (no
+///           field can hold one: typing, pasting and the roster file all end a text there)
+/// runs the first pass, then the pass that reads, checks and, when the input is
+/// accepted, draws the chart onto a surface the size of the main window.
+/// Needs a QGuiApplication.
+bool checkInputRedraw(QByteArrayView bytes);
+
+} // namespace fuzz

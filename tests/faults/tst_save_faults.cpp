@@ -1,0 +1,317 @@
+// Saving the roster when the medium fails: whatever goes wrong, the previous
+// "tamlo.dat" stays byte for byte, no temporary file is left behind, and a save from
+// the roster window ends in the failure message.
+//
+// Permissions stop only an ordinary user and the tests run as root, so the read-only
+// cases run the window in a child process as "nobody"; the full disk is a small tmpfs
+// mounted in a mount namespace of the child's own.
+
+#include "app/failure.h"
+#include "app/main_window.h"
+#include "roster/roster_file.h"
+#include "ui/clock.h"
+#include "ui/fonts.h"
+#include "ui/message_box.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QProcess>
+#include <QSaveFile>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+const QString kChildFlag = u"--save-child"_s;
+
+/// Ten people with every field at its longest: the largest file the window writes.
+roster::Roster fullRoster(const QString &family)
+{
+    roster::Roster roster;
+    for (std::size_t k = 0; k < roster.size(); ++k) {
+        roster[k] = {family + u"太郎一二三四五"_s.left(7 - family.size()),
+            QString::number(1900 + 11 * int(k)), QString::number(10 + int(k) % 3),
+            QString::number(20 + int(k))};
+    }
+    return roster;
+}
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList entries(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+/// A save file whose device takes `budget` bytes and then fails: with an error
+/// (ENOSPC, as a full medium reports it), or by taking fewer bytes than offered.
+class FailingSaveFile : public QSaveFile
+{
+public:
+    enum class Failure { Error, ShortWrite };
+
+    FailingSaveFile(const QString &name, qint64 budget, Failure failure)
+        : QSaveFile(name)
+        , m_budget(budget)
+        , m_failure(failure)
+    { }
+
+protected:
+    qint64 writeData(const char *data, qint64 length) override
+    {
+        const qint64 taken = std::min(length, m_budget);
+        if (taken > 0 && QSaveFile::writeData(data, taken) != taken)
+            return -1;
+        m_budget -= taken;
+        if (taken == length)
+            return length;
+        if (m_failure == Failure::ShortWrite)
+            return taken;
+        errno = ENOSPC;
+        return -1;
+    }
+
+private:
+    qint64 m_budget;
+    Failure m_failure;
+};
+
+// ---------------------------------------------------------------------------------
+// The child: the real main window in the current folder, 誕生日データ, an edit, then
+// 選択・保存. Prints what went wrong and exits 1, or exits 0.
+
+/// Fills the folder's file system until it refuses another byte.
+bool fillFileSystem(const QString &folder)
+{
+    QFile filler(folder + u"/filler"_s);
+    if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return false;
+    const QByteArray block(512, 'x');
+    while (filler.write(block) == block.size()) { }
+    while (filler.write("x", 1) == 1) { }
+    return true;
+}
+
+int childSave(const QString &mode, const QString &folder)
+{
+    QTextStream err(stderr);
+    if (mode == u"full") {
+        // Private to this process's mount namespace (see the parent).
+        if (QProcess::execute(
+                u"mount"_s, {u"-t"_s, u"tmpfs"_s, u"-o"_s, u"size=16k"_s, u"tmpfs"_s, folder})
+            != 0) {
+            err << "SKIP: cannot mount a tmpfs here\n";
+            return 2;
+        }
+        if (!roster::writeRoster(fullRoster(u"前田"_s), folder + u"/tamlo.dat"_s)
+            || !fillFileSystem(folder)) {
+            err << "cannot prepare the full file system\n";
+            return 1;
+        }
+    }
+    if (!QDir::setCurrent(folder)) {
+        err << "cannot enter " << folder << '\n';
+        return 1;
+    }
+    const QByteArray before = fileBytes(u"tamlo.dat"_s);
+    const QStringList filesBefore = entries(folder);
+
+    ui::installFontSubstitutions();
+    ui::Clock::setToday(QDate(2026, 12, 8));
+    ui::MessageBox::resetForTest();
+    int ended = -1;
+    app::setProgramEnding([&ended](int code) { ended = code; });
+    app::MainWindow window;
+    window.start();
+    window.form().setText(u"EDIT1", u"1970"_s);
+    QTest::mouseClick(window.form().control(u"BUTTON10"), Qt::LeftButton);
+    if (!window.roster().isOpen()) {
+        err << "the roster did not open (ended " << ended << ")\n";
+        return 1;
+    }
+    ui::Form &rosterForm = *window.roster().form();
+    rosterForm.setText(u"EDIT6"_s, u"新しい名前"_s);
+    if (mode == u"limit") {
+        // The file system takes no file longer than 64 bytes from now on.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit {64, 64};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    // The failure message, answered as the user can: OK.
+    ui::MessageBox::setNextAnswer(ui::MessageBox::Answer::Ok);
+    QTest::mouseClick(rosterForm.control(u"BUTTON9"), Qt::LeftButton);
+
+    QStringList problems;
+    const auto shown = ui::MessageBox::lastShown();
+    if (!shown || shown->title != u"エラー発生"
+        || shown->text != u"記録メディアがライトプロテクトされている等エラー、終了します。"
+        || shown->icon != ui::MessageBox::Icon::Stop)
+        problems << u"no failure message"_s;
+    if (ended != EXIT_FAILURE)
+        problems << u"the program did not end with a failure: "_s + QString::number(ended);
+    if (!window.roster().isOpen())
+        problems << u"the roster window closed"_s;
+    if (window.form().text(u"EDIT1") != u"1970")
+        problems << u"the main window's fields changed"_s;
+    if (fileBytes(u"tamlo.dat"_s) != before)
+        problems << u"tamlo.dat changed"_s;
+    if (entries(folder) != filesBefore)
+        problems << u"files left behind: "_s + entries(folder).join(u", "_s);
+    for (const QString &problem : problems)
+        err << problem << '\n';
+    app::setProgramEnding({});
+    return problems.isEmpty() ? 0 : 1;
+}
+
+} // namespace
+
+class TestSaveFaults : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void interruptedAtEveryOffset_data();
+    void interruptedAtEveryOffset();
+    void windowSaveRefused_data();
+    void windowSaveRefused();
+};
+
+void TestSaveFaults::interruptedAtEveryOffset_data()
+{
+    QTest::addColumn<FailingSaveFile::Failure>("failure");
+    QTest::newRow("device error") << FailingSaveFile::Failure::Error;
+    QTest::newRow("short write") << FailingSaveFile::Failure::ShortWrite;
+}
+
+void TestSaveFaults::interruptedAtEveryOffset()
+{
+    QFETCH(FailingSaveFile::Failure, failure);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString path = folder.filePath(u"tamlo.dat"_s);
+    QVERIFY(roster::writeRoster(fullRoster(u"前田"_s), path));
+    const QByteArray previous = fileBytes(path);
+    const roster::Roster next = fullRoster(u"後藤"_s);
+    const QByteArray nextBytes = roster::rosterBytes(next);
+    QCOMPARE(nextBytes.size(), 10 * (14 + 4 + 2 + 2 + 13));
+
+    for (qint64 budget = 0; budget < nextBytes.size(); ++budget) {
+        FailingSaveFile file(path, budget, failure);
+        roster::RosterError error {};
+        QVERIFY2(!roster::writeRoster(next, file, &error), qPrintable(QString::number(budget)));
+        QCOMPARE(error, roster::RosterError::WriteFailed);
+        QVERIFY2(fileBytes(path) == previous, qPrintable(QString::number(budget)));
+        QCOMPARE(entries(folder.path()), QStringList {u"tamlo.dat"_s});
+    }
+    // With room for every byte the same device saves the new roster.
+    FailingSaveFile file(path, nextBytes.size(), failure);
+    QVERIFY(roster::writeRoster(next, file));
+    QCOMPARE(fileBytes(path), nextBytes);
+}
+
+void TestSaveFaults::windowSaveRefused_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::newRow("read-only file") << u"file"_s;
+    QTest::newRow("read-only folder") << u"folder"_s;
+    QTest::newRow("full disk") << u"full"_s;
+    QTest::newRow("file size limit") << u"limit"_s;
+}
+
+void TestSaveFaults::windowSaveRefused()
+{
+    QFETCH(QString, mode);
+    if (geteuid() != 0)
+        QSKIP("needs root to prepare files for another user and to mount");
+    QTemporaryDir base;
+    QVERIFY(base.isValid());
+    const QString folder = base.filePath(u"roster"_s);
+    QVERIFY(QDir().mkpath(folder));
+    // Everything the child needs to reach: the temporary folder itself, and a home
+    // and runtime folder of the child's own for Qt and fontconfig.
+    QVERIFY(::chmod(QFile::encodeName(base.path()).constData(), 0755) == 0);
+    const QString home = base.filePath(u"home"_s);
+    QVERIFY(QDir().mkpath(home));
+    const QByteArray homePath = QFile::encodeName(home);
+    QVERIFY(::chown(homePath.constData(), kNobody, kNogroup) == 0);
+    QVERIFY(::chmod(homePath.constData(), 0700) == 0);
+
+    const QString dat = folder + u"/tamlo.dat"_s;
+    const QByteArray datPath = QFile::encodeName(dat);
+    const QByteArray folderPath = QFile::encodeName(folder);
+    QByteArray before;
+    QString program;
+    QStringList arguments;
+    const QStringList child {QCoreApplication::applicationFilePath(), kChildFlag, mode, folder};
+    const QStringList asNobody {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s};
+    if (mode == u"file" || mode == u"folder") {
+        QVERIFY(roster::writeRoster(fullRoster(u"前田"_s), dat));
+        before = fileBytes(dat);
+        if (mode == u"file") {
+            // Only the file stops the save: the folder would take a new one.
+            QVERIFY(::chmod(folderPath.constData(), 0777) == 0);
+            QVERIFY(::chmod(datPath.constData(), 0444) == 0);
+        } else {
+            // Only the folder stops it: the file itself is the child's and writable.
+            QVERIFY(::chmod(folderPath.constData(), 0755) == 0);
+            QVERIFY(::chown(datPath.constData(), kNobody, kNogroup) == 0);
+            QVERIFY(::chmod(datPath.constData(), 0644) == 0);
+        }
+        program = u"setpriv"_s;
+        arguments = asNobody + child;
+    } else if (mode == u"full") {
+        program = u"unshare"_s;
+        arguments = QStringList {u"--mount"_s, u"--propagation"_s, u"private"_s} + child;
+    } else {
+        QVERIFY(roster::writeRoster(fullRoster(u"前田"_s), dat));
+        before = fileBytes(dat);
+        program = child.first();
+        arguments = child.mid(1);
+    }
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"HOME"_s, home);
+    environment.insert(u"XDG_CACHE_HOME"_s, home + u"/cache"_s);
+    environment.insert(u"XDG_RUNTIME_DIR"_s, home);
+    environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
+    QVERIFY2(process.waitForFinished(120000), qPrintable(process.errorString()));
+    const QString output = QString::fromLocal8Bit(process.readAllStandardError());
+    if (process.exitCode() == 2 && output.contains(u"SKIP"))
+        QSKIP(qPrintable(output.trimmed()));
+    QVERIFY2(process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0,
+        qPrintable(output));
+    if (!before.isEmpty()) {
+        QCOMPARE(fileBytes(dat), before);
+        QCOMPARE(entries(folder), QStringList {u"tamlo.dat"_s});
+    }
+    // The temporary folder must be removable again.
+    QVERIFY(::chmod(folderPath.constData(), 0755) == 0);
+}
+
+int main(int argc, char **argv)
+{
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.size() == 4 && arguments.at(1) == kChildFlag)
+        return childSave(arguments.at(2), arguments.at(3));
+    TestSaveFaults test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_save_faults.moc"

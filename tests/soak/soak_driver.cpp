@@ -1,0 +1,484 @@
+#include "soak_driver.h"
+
+#include "app/failure.h"
+#include "app/layouts/roster_layout.h"
+#include "roster/roster_file.h"
+#include "roster/roster_window.h"
+#include "ui/byte_limited_edit.h"
+#include "ui/clock.h"
+#include "ui/cp932.h"
+#include "ui/fonts.h"
+#include "ui/form.h"
+#include "ui/message_box.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTest>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace soak {
+
+namespace {
+
+const std::array<QString, 6> kMainFields {
+    u"EDIT1"_s, u"EDIT2"_s, u"EDIT3"_s, u"EDIT4"_s, u"EDIT5"_s, u"EDIT26"_s};
+// The kind of value each main field takes, for plausible typing.
+const std::array<std::string_view, 6> kMainKinds {"year", "month", "day", "year", "month", "name"};
+
+const QString kBackspace = u"\b"_s;
+
+// Keys a user may press: digits more often than anything else, and characters that
+// code page 932 cannot hold or a field refuses, which must change nothing.
+const QStringList kKeys {u"0"_s, u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"7"_s, u"8"_s,
+    u"9"_s, u"1"_s, u"2"_s, u"9"_s, u"."_s, u"-"_s, u" "_s, u"a"_s, u"Ｚ"_s, u"１"_s, u"山"_s,
+    u"ｱ"_s, u"\""_s, u","_s, u"😀"_s, u"~"_s, u"＂"_s};
+
+const QStringList kNames {u"山田　太郎"_s, u"ＡＢＣ"_s, u"ｱｲｳ"_s, u"a,b"_s, u"名前"_s,
+    u"長い長い長い名前です"_s, u"x"_s, u"鈴木"_s};
+
+const QString kFailureTitle = u"エラー発生"_s;
+
+QString qName(std::string_view name)
+{
+    return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
+void click(QWidget *widget)
+{
+    // Option buttons are hit on their circle, push buttons in the middle.
+    const bool option = widget->inherits("QRadioButton");
+    const QPoint at(option ? 8 : widget->width() / 2, widget->height() / 2);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+}
+
+bool isDecimal(const QString &text)
+{
+    static const QRegularExpression decimal(u"^-?[0-9]+(\\.[0-9]+)?$"_s);
+    return decimal.match(text).hasMatch();
+}
+
+roster::Roster startingRoster(QDate today)
+{
+    roster::Roster start;
+    start[0] = {u"山田　太郎"_s, u"1985"_s, u"4"_s, u"12"_s};
+    // Born on today's day: the chart greets this person.
+    start[1]
+        = {u"誕生日"_s, u"1990"_s, QString::number(today.month()), QString::number(today.day())};
+    start[2] = {u"ｱｲｳ"_s, u"64"_s, u"1"_s, u"7"_s};
+    start[4] = {u"古い人"_s, u"1"_s, u"1"_s, u"1"_s};
+    return start;
+}
+
+} // namespace
+
+SoakDriver::SoakDriver(unsigned seed, QDate today)
+    : m_random(seed)
+    , m_today(today)
+{
+    ui::installFontSubstitutions();
+    ui::Clock::setToday(today);
+    ui::MessageBox::resetForTest();
+    app::setProgramEnding([this](int code) { m_ended = code; });
+    const roster::Roster start = startingRoster(today);
+    m_expectedFile = roster::rosterBytes(start);
+    QFile::remove(roster::rosterFileName());
+    if (!roster::writeRoster(start))
+        m_failure = u"cannot write the first tamlo.dat"_s;
+    startWindow();
+}
+
+SoakDriver::~SoakDriver()
+{
+    m_window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    app::setProgramEnding({});
+    ui::Clock::setToday(std::nullopt);
+}
+
+void SoakDriver::startWindow()
+{
+    m_window.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_overLimit.clear();
+    m_window = std::make_unique<SoakWindow>();
+    m_window->onDrawChart = [this](const engine::CheckedInput &input) {
+        m_picture.kind = ExpectedPicture::Kind::Chart;
+        m_picture.input = input;
+        m_picture.fields = FieldSnapshot(*m_window);
+        m_picture.today = ui::Clock::todayText();
+        m_pictureChanged = true;
+        ++m_counts.charts;
+    };
+    m_window->onClearChartArea = [this] {
+        m_picture.kind = ExpectedPicture::Kind::FirstPass;
+        m_pictureChanged = true;
+    };
+    m_window->start();
+}
+
+bool SoakDriver::step()
+{
+    if (!m_failure.isEmpty())
+        return false;
+    ++m_counts.actions;
+    m_stepped = false;
+    chooseAndRun();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return check();
+}
+
+void SoakDriver::note(const QString &action)
+{
+    m_recent.push_back(QString::number(m_counts.actions) + u": "_s + action);
+    if (m_recent.size() > 30)
+        m_recent.pop_front();
+}
+
+void SoakDriver::chooseAndRun()
+{
+    if (m_window->roster().isOpen() && chance(35)) {
+        rosterAction();
+        return;
+    }
+    const int r = below(100);
+    if (r < 8) {
+        clickMain(u"BUTTON1"); // 表示
+    } else if (r < 20) {
+        m_stepped = true;
+        clickMain(chance(50) ? u"BUTTON2" : u"BUTTON3"); // <<前月, 翌月>>
+    } else if (r < 24) {
+        clickMain(u"BUTTON12"); // 今月
+    } else if (r < 36) {
+        clickMain(QString(u"RADIO"_s + QString::number(1 + below(10))));
+    } else if (r < 62) {
+        typeIntoMain();
+    } else if (r < 72) {
+        enterWholeInput();
+    } else if (r < 77) {
+        clickMain(QString(u"BUTTON"_s + QString::number(13 + below(3)))); // the "C" buttons
+    } else if (r < 81) {
+        askAndAnswer(u"BUTTON5", chance(60)); // クリア
+    } else if (r < 83) {
+        askAndAnswer(u"BUTTON4", chance(35)); // 終了
+    } else {
+        clickMain(u"BUTTON10"); // 誕生日データ
+    }
+}
+
+void SoakDriver::clickMain(QStringView name)
+{
+    note(u"click "_s + name);
+    QWidget *widget = m_window->form().control(name);
+    if (!widget) {
+        fail(u"no control "_s + name);
+        return;
+    }
+    click(widget);
+}
+
+void SoakDriver::askAndAnswer(QStringView button, bool ok)
+{
+    ui::MessageBox::setNextAnswer(ok ? ui::MessageBox::Answer::Ok : ui::MessageBox::Answer::Cancel);
+    clickMain(button);
+    note(ok ? u"  answered OK"_s : u"  answered Cancel"_s);
+    if (ui::MessageBox::hasNextAnswer()) {
+        fail(u"no question was asked"_s);
+        return;
+    }
+    if (button == u"BUTTON5" && ok) {
+        m_picture.kind = ExpectedPicture::Kind::Cleared;
+        m_pictureChanged = true;
+    }
+    if (button == u"BUTTON4") {
+        if (ok != m_ended.has_value() || (ok && *m_ended != EXIT_SUCCESS)) {
+            fail(ok ? u"終了 with OK did not end the program"_s : u"終了 with Cancel ended it"_s);
+            return;
+        }
+        if (ok) {
+            // The program is over; the soak goes on with a new one.
+            m_ended.reset();
+            ++m_counts.ends;
+            startWindow();
+        }
+    }
+}
+
+void SoakDriver::typeIntoMain()
+{
+    const int index = below(int(kMainFields.size()));
+    QWidget *field = m_window->form().control(kMainFields[std::size_t(index)]);
+    const int mode = below(100);
+    if (mode < 40) {
+        const QStringList keys = randomKeys(1 + below(4));
+        note(u"type into "_s + kMainFields[std::size_t(index)] + u": "_s + keys.join(u'|'));
+        typeKeys(field, keys);
+    } else if (mode < 55) {
+        note(u"backspace in "_s + kMainFields[std::size_t(index)]);
+        typeKeys(field, QStringList(1 + below(3), kBackspace));
+    } else {
+        const QString value = plausible(kMainKinds[std::size_t(index)]);
+        note(u"retype "_s + kMainFields[std::size_t(index)] + u": "_s + value);
+        replaceText(field, value);
+    }
+}
+
+void SoakDriver::rosterAction()
+{
+    ui::Form &form = *m_window->roster().form();
+    const int r = below(100);
+    if (r < 45) {
+        typeIntoRoster();
+    } else if (r < 60) {
+        const QString option = u"RADIO"_s + QString::number(11 + below(10));
+        note(u"roster: pick "_s + option);
+        click(form.control(option));
+    } else if (r < 72) {
+        const bool ok = chance(40);
+        ui::MessageBox::setNextAnswer(
+            ok ? ui::MessageBox::Answer::Ok : ui::MessageBox::Answer::Cancel);
+        note(ok ? u"roster: クリア, OK"_s : u"roster: クリア, Cancel"_s);
+        click(form.control(u"BUTTON8"));
+        if (ui::MessageBox::hasNextAnswer())
+            fail(u"the roster's クリア asked nothing"_s);
+    } else if (r < 90) {
+        saveAndPick();
+    } else {
+        note(u"roster: close box"_s);
+        form.requestClose();
+    }
+}
+
+void SoakDriver::typeIntoRoster()
+{
+    const app::RosterRow &row = app::rosterRows()[std::size_t(below(10))];
+    const std::array<std::pair<std::string_view, std::string_view>, 4> columns {
+        {{row.name, "name"}, {row.year, "year"}, {row.month, "month"}, {row.day, "day"}}};
+    ui::Form &form = *m_window->roster().form();
+    if (chance(35)) {
+        const std::string_view name = columns[std::size_t(below(4))].first;
+        const QStringList keys = randomKeys(1 + below(3));
+        note(u"roster: type into "_s + qName(name) + u": "_s + keys.join(u'|'));
+        typeKeys(form.control(qName(name)), keys);
+        return;
+    }
+    // A whole person, as a user keeps the roster.
+    QStringList values;
+    for (const auto &[name, kind] : columns) {
+        values << plausible(kind);
+        replaceText(form.control(qName(name)), values.last());
+    }
+    note(u"roster: retype row of "_s + qName(row.name) + u": "_s + values.join(u'|'));
+}
+
+void SoakDriver::enterWholeInput()
+{
+    // A birth date in the era that is selected, a shown month, then 表示.
+    ui::Form &form = m_window->form();
+    const bool western = form.isChecked(u"RADIO1");
+    const QStringList values {
+        western ? plausible("year") : QString::number(1 + below(60)),
+        plausible("month"),
+        plausible("day"),
+        form.isChecked(u"RADIO6") ? QString::number(1990 + below(60))
+                                  : QString::number(1 + below(40)),
+        plausible("month"),
+    };
+    for (std::size_t i = 0; i < std::size_t(values.size()); ++i)
+        replaceText(form.control(kMainFields[i]), values.at(qsizetype(i)));
+    note(u"enter "_s + values.join(u'|'));
+    clickMain(u"BUTTON1");
+}
+
+void SoakDriver::saveAndPick()
+{
+    ui::Form &form = *m_window->roster().form();
+    roster::Roster rows;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const app::RosterRow &row = app::rosterRows()[k];
+        rows[k] = {form.text(qName(row.name)), form.text(qName(row.year)),
+            form.text(qName(row.month)), form.text(qName(row.day))};
+    }
+    note(u"roster: 選択・保存"_s);
+    // A refused birth date leaves the cleared window with its white chart area; an
+    // accepted one is drawn over it, and the drawing is recorded instead.
+    m_picture.kind = ExpectedPicture::Kind::Picked;
+    m_pictureChanged = true;
+    click(form.control(u"BUTTON9"));
+    if (m_window->roster().isOpen()) {
+        fail(u"選択・保存 left the roster open"_s);
+        return;
+    }
+    m_expectedFile = roster::rosterBytes(rows);
+    ++m_counts.picks;
+}
+
+void SoakDriver::typeKeys(QWidget *field, const QStringList &keys)
+{
+    for (const QString &key : keys) {
+        if (key == kBackspace)
+            QTest::keyClick(field, Qt::Key_Backspace);
+        else
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, key, Qt::NoModifier);
+    }
+}
+
+void SoakDriver::replaceText(QWidget *field, const QString &text)
+{
+    auto *edit = qobject_cast<ui::ByteLimitedEdit *>(field);
+    QTest::keyClick(field, Qt::Key_End);
+    for (int guard = 0; edit && !edit->text().isEmpty() && guard < 64; ++guard)
+        QTest::keyClick(field, Qt::Key_Backspace);
+    QStringList keys;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype n = text.at(i).isHighSurrogate() ? 2 : 1;
+        keys << text.mid(i, n);
+        i += n - 1;
+    }
+    typeKeys(field, keys);
+}
+
+QStringList SoakDriver::randomKeys(int count)
+{
+    QStringList keys;
+    for (int i = 0; i < count; ++i)
+        keys << kKeys.at(below(int(kKeys.size())));
+    return keys;
+}
+
+QString SoakDriver::plausible(std::string_view kind)
+{
+    const int r = below(100);
+    if (kind == "year") {
+        if (r < 70)
+            return QString::number(1900 + below(140));
+        if (r < 88)
+            return QString::number(1 + below(70)); // an era year
+        static const QStringList edges {u"9999"_s, u"1"_s, u"0"_s, u"-1"_s, u"99"_s, u"64"_s,
+            u"46"_s, u"16"_s, u"9998"_s, u"8971"_s, u"2.5"_s, u""_s};
+        return edges.at(below(int(edges.size())));
+    }
+    if (kind == "month") {
+        if (r < 15)
+            return QString::number(m_today.month());
+        if (r < 88)
+            return QString::number(1 + below(12));
+        static const QStringList edges {u"0"_s, u"13"_s, u"2."_s, u".5"_s, u"-1"_s, u"04"_s, u""_s};
+        return edges.at(below(int(edges.size())));
+    }
+    if (kind == "day") {
+        if (r < 15)
+            return QString::number(m_today.day());
+        if (r < 92)
+            return QString::number(1 + below(31));
+        static const QStringList edges {u"0"_s, u"32"_s, u"29"_s, u"-1"_s, u""_s};
+        return edges.at(below(int(edges.size())));
+    }
+    return kNames.at(below(int(kNames.size())));
+}
+
+bool SoakDriver::fail(const QString &what)
+{
+    if (m_failure.isEmpty()) {
+        m_failure = what + u"\nafter action "_s + QString::number(m_counts.actions)
+            + u"; the last actions:\n"_s;
+        for (const QString &action : m_recent)
+            m_failure += u"  "_s + action + u'\n';
+    }
+    return false;
+}
+
+bool SoakDriver::check()
+{
+    if (!m_failure.isEmpty())
+        return false;
+    if (const auto shown = ui::MessageBox::lastShown(); shown && shown->title == kFailureTitle)
+        return fail(u"the failure message appeared: "_s + shown->text);
+    if (m_ended)
+        return fail(u"the program ended with "_s + QString::number(*m_ended));
+    if (!m_window->roster().isOpen() && m_window->form().isHidden())
+        return fail(u"the main window stays hidden with the roster closed"_s);
+    return checkLimits() && checkRosterFile() && checkPicture();
+}
+
+// Typing never takes a field over its limit: a change that makes the text longer
+// than the limit and longer than it was is refused. Texts the program sets stand as
+// they are, and only one of them can be longer than the limit: a month step writes
+// the stepped Western year and month into EDIT4 and EDIT5 as decimal text ("10000"
+// after December 9999, "1.5" from a month typed as ".5"), which typing can then only
+// shorten. Roster picks copy texts within the same limits they had in the roster.
+bool SoakDriver::checkLimits()
+{
+    ui::Form &main = m_window->form();
+    for (const QString &name : kMainFields) {
+        const QString text = main.text(name);
+        const qsizetype bytes = ui::cp932::byteLength(text);
+        const int limit = main.maxBytes(name);
+        if (bytes < 0)
+            return fail(name + u" holds a character without a code-page-932 form: "_s + text);
+        if (limit <= 0 || bytes <= limit) {
+            m_overLimit.erase(name);
+            continue;
+        }
+        const bool fromStep
+            = m_stepped && (name == u"EDIT4" || name == u"EDIT5") && isDecimal(text);
+        const auto earlier = m_overLimit.find(name);
+        const bool shortened = earlier != m_overLimit.end() && bytes <= earlier->second;
+        if (!fromStep && !shortened)
+            return fail(name + u" holds "_s + QString::number(bytes)
+                + u" bytes over its limit of "_s + QString::number(limit) + u": "_s + text);
+        m_overLimit[name] = int(bytes);
+    }
+    if (ui::Form *form = m_window->roster().form()) {
+        for (const app::RosterRow &row : app::rosterRows()) {
+            for (std::string_view field : {row.name, row.year, row.month, row.day}) {
+                const QString name = qName(field);
+                const qsizetype bytes = ui::cp932::byteLength(form->text(name));
+                if (bytes < 0 || bytes > form->maxBytes(name))
+                    return fail(
+                        u"roster field "_s + name + u" over its limit: "_s + form->text(name));
+            }
+        }
+    }
+    return true;
+}
+
+bool SoakDriver::checkRosterFile()
+{
+    QFile file(roster::rosterFileName());
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(u"tamlo.dat cannot be read"_s);
+    const QByteArray bytes = file.readAll();
+    if (bytes != m_expectedFile)
+        return fail(
+            u"tamlo.dat differs from the last save:\n"_s + QString::fromLatin1(bytes.toHex(' ')));
+    roster::RosterError error {};
+    if (!roster::readRoster(roster::rosterFileName(), &error))
+        return fail(u"tamlo.dat does not read back into ten entries, error "_s
+            + QString::number(int(error)));
+    return true;
+}
+
+bool SoakDriver::checkPicture()
+{
+    const QImage &actual = m_window->form().surface().image();
+    if (m_pictureChanged) {
+        m_expectedImage = m_picture.render(actual.size());
+        m_pictureChanged = false;
+    }
+    if (actual == m_expectedImage)
+        return true;
+    int differing = 0;
+    for (int y = 0; y < actual.height(); ++y)
+        for (int x = 0; x < actual.width(); ++x)
+            differing += actual.pixel(x, y) != m_expectedImage.pixel(x, y);
+    actual.save(u"soak-actual.png"_s);
+    m_expectedImage.save(u"soak-expected.png"_s);
+    return fail(u"the window's picture differs from a fresh drawing in "_s
+        + QString::number(differing) + u" pixels (kind "_s + QString::number(int(m_picture.kind))
+        + u"; saved as soak-actual.png and soak-expected.png)"_s);
+}
+
+} // namespace soak
