@@ -45,10 +45,9 @@ class MapWindow : public engine::CyclePort
 public:
     explicit MapWindow(QString today)
         : m_today(std::move(today))
+        , m_canvas(QSize(app::mainLayout().clientWidth, app::mainLayout().clientHeight))
     {
-        const ui::WindowLayout &layout = app::mainLayout();
-        m_canvas.emplace(QSize(layout.clientWidth, layout.clientHeight));
-        m_canvas->clear();
+        m_canvas.clear();
     }
 
     std::string text(std::string_view control) const override
@@ -70,14 +69,12 @@ public:
     {
         m_checked[std::string(control)] = checked;
     }
-    void setMaxBytes(std::string_view control, int bytes) override
-    {
-        m_maxBytes[std::string(control)] = bytes;
-    }
-    void clearChartArea() override { chart::clearChartArea(*m_canvas); }
+    // Limits bind typing only, and nobody types here.
+    void setMaxBytes(std::string_view, int) override { }
+    void clearChartArea() override { chart::clearChartArea(m_canvas); }
     void drawChart(const engine::CheckedInput &input) override
     {
-        chart::redrawChart(*m_canvas, *this, input, m_today);
+        chart::redrawChart(m_canvas, *this, input, m_today);
         ++m_draws;
     }
     void rosterCommand(int) override { }
@@ -86,10 +83,9 @@ public:
 
 private:
     QString m_today;
-    std::optional<ui::ImageCanvas> m_canvas;
+    ui::ImageCanvas m_canvas;
     std::map<std::string, std::string, std::less<>> m_texts;
     std::map<std::string, bool, std::less<>> m_checked;
-    std::map<std::string, int, std::less<>> m_maxBytes;
     int m_draws = 0;
 };
 

@@ -3,6 +3,9 @@
 # fuzz/corpus/<target>/. New inputs go to build-fuzz/corpus/<target>/ (the seeds in
 # the tree stay as they are); a crash leaves its input in build-fuzz/artifacts/<target>/
 # and makes the run fail. Prints the executions of every target at the end.
+#
+# A crash input, once the fault is fixed, goes to fuzz/regressions/<target>/, where
+# the test tst_fuzz_inputs replays it with every build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${FUZZ_SECONDS:-60}
