@@ -45,7 +45,7 @@ fuzz: deps
 # The long soak of the main window: SOAK_ACTIONS random user actions (make test runs
 # a short one).
 soak: build
-	QUORVEL_SOAK_ACTIONS=$(SOAK_ACTIONS) ctest --preset $(PRESET) -R '^tst_soak$$'
+	QUORVEL_SOAK_ACTIONS=$(SOAK_ACTIONS) ctest --preset $(PRESET) -R '^tst_soak$$' --verbose
 
 # Release build, then every benchmark in bench/ and one table of figures against targets.
 .PHONY: bench
