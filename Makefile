@@ -37,7 +37,7 @@ test-asan: deps
 
 # Each libFuzzer target for FUZZ_SECONDS from its seed corpus in fuzz/corpus/ (clang).
 fuzz: deps
-	@tools/install-fuzz-deps.sh
+	@tools/install-deps.sh clang libclang-rt-14-dev
 	cmake --preset fuzz
 	cmake --build --preset fuzz -j $(JOBS)
 	FUZZ_SECONDS=$(FUZZ_SECONDS) fuzz/run.sh

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building, running and testing need, when missing.
+# Extra package names may follow (`make fuzz` adds clang and its fuzzer runtime).
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic libgl-dev libbenchmark-dev
-          xvfb xauth xdg-utils desktop-file-utils appstream poppler-utils dpkg-dev)
+          xvfb xauth xdg-utils desktop-file-utils appstream poppler-utils dpkg-dev "$@")
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
