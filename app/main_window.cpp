@@ -6,6 +6,7 @@
 #include "ui/clock.h"
 #include "ui/message_box.h"
 #include "ui/shell.h"
+#include "ui/strings.h"
 
 #include <QString>
 
@@ -14,11 +15,6 @@ using namespace Qt::StringLiterals;
 namespace app {
 
 namespace {
-
-QString qName(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
 
 constexpr std::array<std::string_view, 10> kEraButtons {
     "RADIO1",
@@ -66,7 +62,7 @@ void MainWindow::start()
 void MainWindow::applyStartupSettings()
 {
     for (const StartupSetting &setting : startupSettings()) {
-        const QString name = qName(setting.name);
+        const QString name = ui::toQString(setting.name);
         if (setting.maxBytes > 0)
             m_form->setMaxBytes(name, setting.maxBytes);
         if (setting.pixels > 0)
@@ -159,27 +155,27 @@ void MainWindow::BUTTON12_ON()
 
 std::string MainWindow::text(std::string_view control) const
 {
-    return m_form->text(qName(control)).toStdString();
+    return m_form->text(ui::toQString(control)).toStdString();
 }
 
 void MainWindow::setText(std::string_view control, std::string_view utf8)
 {
-    m_form->setText(qName(control), QString::fromUtf8(utf8.data(), qsizetype(utf8.size())));
+    m_form->setText(ui::toQString(control), ui::toQString(utf8));
 }
 
 bool MainWindow::isChecked(std::string_view control) const
 {
-    return m_form->isChecked(qName(control));
+    return m_form->isChecked(ui::toQString(control));
 }
 
 void MainWindow::setChecked(std::string_view control, bool checked)
 {
-    m_form->setChecked(qName(control), checked);
+    m_form->setChecked(ui::toQString(control), checked);
 }
 
 void MainWindow::setMaxBytes(std::string_view control, int bytes)
 {
-    m_form->setMaxBytes(qName(control), bytes);
+    m_form->setMaxBytes(ui::toQString(control), bytes);
 }
 
 void MainWindow::clearChartArea()

@@ -4,6 +4,7 @@
 #include "engine/calendar.h"
 #include "engine/rhythm.h"
 #include "ui/canvas.h"
+#include "ui/strings.h"
 
 #include <array>
 
@@ -84,8 +85,7 @@ void drawRowLabels(ui::Canvas &canvas)
     canvas.setFontSize(kLabelSize);
     for (int k = 0; k < engine::kRowCount; ++k) {
         const engine::DayKind &kind = engine::kDayKinds[k];
-        canvas.drawText(QString::fromUtf8(kind.label.data(), qsizetype(kind.label.size())), 7,
-            float(225 + 16 * k), kind.colour);
+        canvas.drawText(ui::toQString(kind.label), 7, float(225 + 16 * k), kind.colour);
     }
 }
 
@@ -143,8 +143,7 @@ void drawDateTable(ui::Canvas &canvas, const engine::FieldPort &window,
         const int remembered = canvas.fontSize();
         canvas.setFontSize(kLabelSize);
         const std::string_view name = weekdays.name();
-        canvas.drawText(QString::fromUtf8(name.data(), qsizetype(name.size())),
-            early ? x + 2 : x + 6, 157, weekdays.colour());
+        canvas.drawText(ui::toQString(name), early ? x + 2 : x + 6, 157, weekdays.colour());
         canvas.setFontSize(remembered);
     }
 }

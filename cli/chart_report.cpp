@@ -3,6 +3,7 @@
 #include "chart/day_summary.h"
 #include "cli/json_text.h"
 #include "engine/calendar.h"
+#include "ui/strings.h"
 
 #include <cmath>
 
@@ -11,11 +12,6 @@ using namespace Qt::StringLiterals;
 namespace cli {
 
 namespace {
-
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
 
 /// A whole value as a padded number, anything else as its shortest text.
 QString datePart(float value, int width)
@@ -98,7 +94,7 @@ MonthReport buildReport(
         weekdays.SBYOUBI(window);
         weekdays.SBYOUCAL();
         weekdays.SBYOUKETE();
-        report.days.push_back({static_cast<int>(d), fromUtf8(weekdays.name()), 0});
+        report.days.push_back({static_cast<int>(d), ui::toQString(weekdays.name()), 0});
     }
 
     engine::SampleWalk walk(report.daysSinceBirthDay1, report.monthLength);
@@ -125,7 +121,7 @@ MonthReport buildReport(
     report.summary = chart::summaryText(
         chart::dayCount({input.birthYear, input.birthMonth, input.birthDay}, today), todayText);
     if (chart::greetingDue(window, today))
-        report.greeting = chart::greetingText(fromUtf8(window.text("EDIT26")));
+        report.greeting = chart::greetingText(ui::toQString(window.text("EDIT26")));
     return report;
 }
 
@@ -164,7 +160,7 @@ QString dayTable(const MonthReport &report)
             % day.weekday;
         bool first = true;
         forEachBit(day.rows, 0, engine::kRowCount - 1, [&](int row) {
-            out += (first ? u"  "_s : u" | "_s) % fromUtf8(engine::kDayKinds[row].label);
+            out += (first ? u"  "_s : u" | "_s) % ui::toQString(engine::kDayKinds[row].label);
             first = false;
         });
         out += u'\n';

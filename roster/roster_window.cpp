@@ -5,6 +5,7 @@
 #include "ui/clock.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
+#include "ui/strings.h"
 
 #include <optional>
 
@@ -13,11 +14,6 @@ using namespace Qt::StringLiterals;
 namespace roster {
 
 namespace {
-
-QString qName(std::string_view name)
-{
-    return QString::fromLatin1(name.data(), qsizetype(name.size()));
-}
 
 // A double quote would be written unescaped and break the next reading of the file.
 const QString kRefused = u"\""_s;
@@ -51,7 +47,7 @@ std::optional<std::size_t> selectedRow(const ui::Form &form)
 {
     const auto rows = app::rosterRows();
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        if (form.isChecked(qName(rows[k].option)))
+        if (form.isChecked(ui::toQString(rows[k].option)))
             return k;
     }
     return std::nullopt;
@@ -60,8 +56,8 @@ std::optional<std::size_t> selectedRow(const ui::Form &form)
 RosterEntry rowEntry(const ui::Form &form, std::size_t row)
 {
     const app::RosterRow &names = app::rosterRows()[row];
-    return {form.text(qName(names.name)), form.text(qName(names.year)),
-        form.text(qName(names.month)), form.text(qName(names.day))};
+    return {form.text(ui::toQString(names.name)), form.text(ui::toQString(names.year)),
+        form.text(ui::toQString(names.month)), form.text(ui::toQString(names.day))};
 }
 
 } // namespace
@@ -113,7 +109,7 @@ void RosterWindow::open()
     m_form->showPlaced();
     m_form->setAlwaysOnTop(true);
     for (const app::FontSetting &setting : app::rosterOpeningFonts())
-        m_form->setFontPixelSize(qName(setting.name), setting.pixels);
+        m_form->setFontPixelSize(ui::toQString(setting.name), setting.pixels);
 
     const auto rows = app::rosterRows();
     for (std::size_t k = 0; k < rows.size(); ++k) {
@@ -126,8 +122,8 @@ void RosterWindow::open()
             {row.day, entry.day},
         };
         for (const auto &[field, text] : fields) {
-            m_form->setRefusedCharacters(qName(field), kRefused);
-            m_form->setText(qName(field), text);
+            m_form->setRefusedCharacters(ui::toQString(field), kRefused);
+            m_form->setText(ui::toQString(field), text);
         }
     }
 }
@@ -145,7 +141,7 @@ void RosterWindow::clearCommand()
         if (const auto row = selectedRow(*m_form)) {
             const app::RosterRow &names = app::rosterRows()[*row];
             for (std::string_view field : {names.name, names.year, names.month, names.day})
-                m_form->setText(qName(field), QString());
+                m_form->setText(ui::toQString(field), QString());
         }
     }
     // Whatever the answer, the main window comes back and the roster goes back on top.

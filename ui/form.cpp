@@ -2,6 +2,7 @@
 
 #include "ui/byte_limited_edit.h"
 #include "ui/fonts.h"
+#include "ui/strings.h"
 
 #include <QButtonGroup>
 #include <QClipboard>
@@ -179,11 +180,6 @@ QWidget *makeOptionButton(const ControlRow &row, QWidget *parent)
     return button;
 }
 
-QString nameOf(std::string_view name)
-{
-    return QString::fromUtf8(name.data(), qsizetype(name.size()));
-}
-
 } // namespace
 
 Form::Form(const WindowLayout &layout, bool withSurface, QWidget *parent)
@@ -210,7 +206,7 @@ Form::~Form() = default;
 
 void Form::build()
 {
-    setObjectName(nameOf(m_layout.name));
+    setObjectName(ui::toQString(m_layout.name));
     setWindowTitle(m_layout.caption.toString());
     // The frame has a sizing border, so the client size is a starting size only.
     resize(m_layout.clientWidth, m_layout.clientHeight);
@@ -245,7 +241,7 @@ void Form::build()
             widget = makeLabel(row, this);
             break;
         }
-        widget->setObjectName(nameOf(row.name));
+        widget->setObjectName(ui::toQString(row.name));
         widget->setGeometry(row.x, row.y, row.w, row.h);
         QFont font(row.proportional ? proportionalGothicFace() : gothicFace());
         font.setPointSizeF(row.points);
