@@ -1,5 +1,6 @@
 # What `cmake --install` puts where: the two programs, the launcher that the desktop entry
-# starts, the manual, the icon, the desktop entry and the AppStream metainfo.
+# starts, the manual, the icon, the desktop entry, the AppStream metainfo, and the copyright
+# and changelog that Debian expects beside every package.
 include(GNUInstallDirs)
 
 set(QUORVEL_APP_ID io.github.quorvel.Quorvel)
@@ -22,6 +23,22 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/${QUORVEL_APP_ID}.desktop
     DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/${QUORVEL_APP_ID}.metainfo.xml
     DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The package is named quorvel, so its documents are not under the project's name.
+set(QUORVEL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/quorvel)
+find_program(QUORVEL_GZIP gzip REQUIRED)
+set(changelog ${CMAKE_BINARY_DIR}/changelog)
+# -n leaves out the name and time, which would differ from build to build.
+add_custom_command(
+    OUTPUT ${changelog}.gz
+    COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/packaging/changelog ${changelog}
+    COMMAND ${QUORVEL_GZIP} -9nf ${changelog}
+    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog
+    COMMENT "Compressing the changelog"
+    VERBATIM)
+add_custom_target(quorvel_changelog ALL DEPENDS ${changelog}.gz)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${changelog}.gz
+    DESTINATION ${QUORVEL_DOC_DIR})
 
 # The programs are installed once every folder has been read, whichever defines them.
 # They link only system libraries, so the installed copies need no run path of their own.

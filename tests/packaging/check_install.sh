@@ -19,6 +19,8 @@ share/quorvel/tamlo.pdf data
 share/icons/hicolor/scalable/apps/$id.svg data
 share/applications/$id.desktop data
 share/metainfo/$id.metainfo.xml data
+share/doc/quorvel/copyright data
+share/doc/quorvel/changelog.gz data
 EOT
     [ "$with_chart" = 1 ] && echo "bin/quorvel-chart elf"
 )
