@@ -1,6 +1,7 @@
 # What `cmake --install` puts where: the two programs, the launcher that the desktop entry
 # starts, the manual, the icon, the desktop entry, the AppStream metainfo, and the copyright
-# and changelog that Debian expects beside every package.
+# and changelog that Debian expects beside every package (the manual pages are installed
+# by docs/man).
 include(GNUInstallDirs)
 
 set(QUORVEL_APP_ID io.github.quorvel.Quorvel)

@@ -21,8 +21,10 @@ share/applications/$id.desktop data
 share/metainfo/$id.metainfo.xml data
 share/doc/quorvel/copyright data
 share/doc/quorvel/changelog.gz data
+share/man/man1/quorvel.1.gz data
+share/man/man1/quorvel-launcher.1.gz data
 EOT
-    [ "$with_chart" = 1 ] && echo "bin/quorvel-chart elf"
+    [ "$with_chart" = 1 ] && printf '%s\n' "bin/quorvel-chart elf" "share/man/man1/quorvel-chart.1.gz data"
 )
 
 installed=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
