@@ -4,13 +4,17 @@ set(CPACK_PACKAGE_NAME quorvel)
 set(CPACK_PACKAGE_VENDOR "The Quorvel developers")
 set(CPACK_PACKAGE_CONTACT "The Quorvel developers <maintainers@users.noreply.c-seed-1f61dce8.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "monthly biorhythm chart with good and caution days")
+# Lines of at most 80 columns, for Debian's tools and 80-column terminals.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quorvel draws a person's physical, emotional and intellectual biorhythms for one
-month, marks good days, rest days and caution days in fifteen rows, counts the
-days since the birth date and keeps a roster of ten birthdays. The user
-interface is Japanese. quorvel-chart draws the same chart into a PNG picture
-or JSON without a display.")
+    "Quorvel draws a person's physical, emotional and intellectual biorhythms
+for one month, marks good days, rest days and caution days in fifteen rows,
+counts the days since the birth date and keeps a roster of ten birthdays.
+The user interface is Japanese. quorvel-chart draws the same chart into a
+PNG picture or JSON without a display.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# Everything that `make install` installs, and the files meant for the package alone.
+set(CPACK_INSTALL_CMAKE_PROJECTS
+    "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/" "${CMAKE_BINARY_DIR};${PROJECT_NAME};debian;/")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)

@@ -3,7 +3,7 @@
 # Extra package names may follow (`make fuzz` adds clang and its fuzzer runtime).
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic libgl-dev libbenchmark-dev
-          xvfb xauth xdg-utils desktop-file-utils appstream poppler-utils dpkg-dev scdoc
+          xvfb xauth xdg-utils desktop-file-utils appstream poppler-utils dpkg-dev scdoc lintian
           "$@")
 missing=()
 for p in "${packages[@]}"; do

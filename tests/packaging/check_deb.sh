@@ -1,6 +1,7 @@
 #!/bin/bash
 # check_deb.sh <cpack> <build dir> <version> <1 if quorvel-chart is built>: the Debian
-# package builds, declares its dependencies and holds the installed files under /usr.
+# package builds, declares its dependencies, holds the installed files under /usr, and
+# lintian finds no error and no warning in it.
 . "$(dirname "$0")/lib.sh"
 cpack=$1
 build=$2
@@ -27,6 +28,16 @@ depends=$(dpkg-deb --field "$deb" Depends)
 for package in fonts-ipafont-gothic qt6-qpa-plugins libqt6widgets6 libqt6gui6 libqt6core6 libc6; do
     [[ ", $depends," =~ ,\ $package[\ ,] ]] || fail "Depends lacks $package: $depends"
 done
+
+# Lintian with its default settings. Its checks of the copyright file, the changelog, the
+# manual pages and their compression (gzip -9, no time stamp) stand for checks of those
+# files here. As root it warns about that on standard error.
+if command -v lintian >/dev/null; then
+    lintian --fail-on error,warning "$deb" >"$scratch/lintian.log" 2>&1 ||
+        fail "lintian:"$'\n'"$(grep -v 'running with root privileges' "$scratch/lintian.log")"
+else
+    fail "lintian is not installed: run tools/install-deps.sh"
+fi
 
 contents=$(dpkg-deb --contents "$deb")
 while read -r mode path; do
