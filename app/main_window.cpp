@@ -14,22 +14,10 @@ using namespace Qt::StringLiterals;
 
 namespace app {
 
-namespace {
-
-constexpr std::array<std::string_view, 10> kEraButtons {
-    "RADIO1",
-    "RADIO2",
-    "RADIO3",
-    "RADIO4",
-    "RADIO5",
-    "RADIO6",
-    "RADIO7",
-    "RADIO8",
-    "RADIO9",
-    "RADIO10",
-};
-
-} // namespace
+namespace names = engine::names;
+using engine::Era;
+using engine::RedrawRequest;
+using engine::RosterRequest;
 
 MainWindow::MainWindow()
     : m_form(std::make_unique<ui::Form>(mainLayout(), /*withSurface=*/true))
@@ -37,7 +25,7 @@ MainWindow::MainWindow()
 {
     roster::RosterWindow::Hooks hooks;
     hooks.fail = [] { Failure::raise(); };
-    hooks.setRosterRequest = [this](int request) { m_cycle.setRosterRequest(request); };
+    hooks.setRosterRequest = [this](RosterRequest request) { m_cycle.setRosterRequest(request); };
     hooks.afterEvent = [this] { m_cycle.afterEvent(); };
     hooks.setRosterRedrawFlag = [this] { m_cycle.setRosterRedrawFlag(); };
     m_roster = std::make_unique<roster::RosterWindow>(*m_form, std::move(hooks));
@@ -53,8 +41,8 @@ void MainWindow::start()
     m_form->showPlaced();
     applyStartupSettings();
     Failure::install(m_form.get(), [this] { m_roster->releaseOnTop(); });
-    m_cycle.setBirthEra(1);
-    m_cycle.setShownEra(6);
+    m_cycle.setBirthEra(engine::birthEraCode(Era::Western));
+    m_cycle.setShownEra(engine::shownEraCode(Era::Western));
     fillShownMonthFromToday();
     m_cycle.afterEvent();
 }
@@ -72,36 +60,48 @@ void MainWindow::applyStartupSettings()
 
 void MainWindow::bindProcedures()
 {
-    for (int code = 1; code <= 10; ++code) {
-        const std::string procedure = std::string(kEraButtons[code - 1]) + "_ON";
-        m_form->setProcedure(procedure, [this, code] { selectEra(code); });
+    for (int i = 0; i < engine::kEraCount; ++i) {
+        const auto era = static_cast<Era>(i);
+        const int birthCode = engine::birthEraCode(era);
+        const int shownCode = engine::shownEraCode(era);
+        m_form->setProcedure(
+            names::kBirthEraProcedures[i], [this, birthCode] { selectEra(birthCode); });
+        m_form->setProcedure(
+            names::kShownEraProcedures[i], [this, shownCode] { selectEra(shownCode); });
     }
-    m_form->setProcedure("BUTTON1_ON", [this] { m_cycle.setRedrawRequest(1); });
-    m_form->setProcedure("BUTTON2_ON", [this] { m_cycle.setRedrawRequest(2); });
-    m_form->setProcedure("BUTTON3_ON", [this] { m_cycle.setRedrawRequest(3); });
-    m_form->setProcedure("BUTTON4_ON", [this] { BUTTON4_ON(); });
-    m_form->setProcedure("BUTTON5_ON", [this] { BUTTON5_ON(); });
-    m_form->setProcedure("BUTTON10_ON", [this] { m_roster->open(); });
-    m_form->setProcedure("BUTTON11_ON", [this] { BUTTON11_ON(); });
-    m_form->setProcedure("BUTTON12_ON", [this] { BUTTON12_ON(); });
-    m_form->setProcedure("BUTTON13_ON", [this] { emptyFields({"EDIT26"}); });
-    m_form->setProcedure("BUTTON14_ON", [this] { emptyFields({"EDIT1", "EDIT2", "EDIT3"}); });
-    m_form->setProcedure("BUTTON15_ON", [this] { emptyFields({"EDIT4", "EDIT5"}); });
+    m_form->setProcedure(
+        names::kShowProcedure, [this] { m_cycle.setRedrawRequest(RedrawRequest::AsEntered); });
+    m_form->setProcedure(names::kPreviousMonthProcedure,
+        [this] { m_cycle.setRedrawRequest(RedrawRequest::PreviousMonth); });
+    m_form->setProcedure(
+        names::kNextMonthProcedure, [this] { m_cycle.setRedrawRequest(RedrawRequest::NextMonth); });
+    m_form->setProcedure(names::kQuitProcedure, [this] { BUTTON4_ON(); });
+    m_form->setProcedure(names::kClearAllProcedure, [this] { BUTTON5_ON(); });
+    m_form->setProcedure(names::kRosterProcedure, [this] { m_roster->open(); });
+    m_form->setProcedure(names::kManualProcedure, [this] { BUTTON11_ON(); });
+    m_form->setProcedure(names::kThisMonthProcedure, [this] { BUTTON12_ON(); });
+    m_form->setProcedure(names::kClearNameProcedure, [this] { emptyFields({names::kName}); });
+    m_form->setProcedure(names::kClearBirthProcedure, [this] {
+        emptyFields({names::kBirthYear, names::kBirthMonth, names::kBirthDay});
+    });
+    m_form->setProcedure(names::kClearMonthProcedure, [this] {
+        emptyFields({names::kShownYear, names::kShownMonth});
+    });
     m_form->setAfterEvent([this] { m_cycle.afterEvent(); });
 }
 
 void MainWindow::fillShownMonthFromToday()
 {
     const auto [year, month] = ui::Clock::monthFieldTexts();
-    m_form->setText(u"EDIT4", year);
-    m_form->setText(u"EDIT5", month);
+    m_form->setText(ui::toQString(names::kShownYear), year);
+    m_form->setText(ui::toQString(names::kShownMonth), month);
 }
 
 void MainWindow::selectEra(int code)
 {
-    const bool birth = code <= 5;
-    const bool western = code == 1 || code == 6;
-    const std::string_view field = birth ? "EDIT1" : "EDIT4";
+    const bool birth = code == engine::birthEraCode(engine::eraOfCode(code));
+    const bool western = engine::eraOfCode(code) == Era::Western;
+    const std::string_view field = birth ? names::kBirthYear : names::kShownYear;
     if (!western)
         setText(field, "");
     setMaxBytes(field, western ? 4 : 2);
@@ -134,7 +134,8 @@ void MainWindow::BUTTON5_ON()
         return;
     m_form->surface().clear();
     m_form->update();
-    emptyFields({"EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT26"});
+    emptyFields({names::kBirthYear, names::kBirthMonth, names::kBirthDay, names::kShownYear,
+        names::kShownMonth, names::kName});
 }
 
 void MainWindow::BUTTON11_ON()
@@ -145,11 +146,11 @@ void MainWindow::BUTTON11_ON()
 
 void MainWindow::BUTTON12_ON()
 {
-    m_cycle.setRedrawRequest(1);
-    setChecked("RADIO6", true);
-    for (std::string_view button : {"RADIO7", "RADIO8", "RADIO9", "RADIO10"})
-        setChecked(button, false);
-    setMaxBytes("EDIT4", 4);
+    m_cycle.setRedrawRequest(RedrawRequest::AsEntered);
+    setChecked(names::kShownEraButtons[0], true);
+    for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i)
+        setChecked(names::kShownEraButtons[i], false);
+    setMaxBytes(names::kShownYear, 4);
     fillShownMonthFromToday();
 }
 
@@ -190,11 +191,11 @@ void MainWindow::drawChart(const engine::CheckedInput &input)
     m_form->update();
 }
 
-void MainWindow::rosterCommand(int request)
+void MainWindow::rosterCommand(RosterRequest request)
 {
-    if (request == 2)
+    if (request == RosterRequest::ClearRow)
         m_roster->clearCommand();
-    else if (request == 3)
+    else if (request == RosterRequest::SaveAndPick)
         m_roster->saveAndPick();
 }
 

@@ -42,7 +42,7 @@ public:
     // engine::CyclePort
     void clearChartArea() override;
     void drawChart(const engine::CheckedInput &input) override;
-    void rosterCommand(int request) override;
+    void rosterCommand(engine::RosterRequest request) override;
 
 private:
     void bindProcedures();

@@ -57,10 +57,11 @@ QString greetingText(const QString &name)
 
 bool greetingDue(const engine::FieldPort &window, const engine::Date &today)
 {
-    if (window.text("EDIT1").empty())
+    namespace names = engine::names;
+    if (window.text(names::kBirthYear).empty())
         return false;
-    const float month = engine::parseNumber(window.text("EDIT2"));
-    const float day = engine::parseNumber(window.text("EDIT3"));
+    const float month = engine::parseNumber(window.text(names::kBirthMonth));
+    const float day = engine::parseNumber(window.text(names::kBirthDay));
     return today.month == month && today.day == day;
 }
 
@@ -68,7 +69,7 @@ void TANMSGE(ui::Canvas &canvas, const engine::FieldPort &window, const QString 
 {
     if (!greetingDue(window, todayFrom(todayText)))
         return;
-    const QString name = QString::fromStdString(window.text("EDIT26"));
+    const QString name = QString::fromStdString(window.text(engine::names::kName));
     canvas.drawText(greetingText(name), 10, 106, kGreetingColour);
 }
 

@@ -51,7 +51,7 @@ std::optional<roster::Roster> readRosterFile(const QString &fileName, QString &e
     return std::nullopt;
 }
 
-/// The birth date and month as they would stand in EDIT1–EDIT5.
+/// The birth date and month as they would stand in the main window's fields.
 FieldTexts fieldTexts(
     const CommandLine &line, const std::optional<roster::RosterEntry> &person, const QDate &today)
 {
@@ -61,22 +61,22 @@ FieldTexts fieldTexts(
         texts.birthYear = person->year;
         texts.birthMonth = person->month;
         texts.birthDay = person->day;
-        texts.birthEra = 1;
+        texts.birthEra = engine::birthEraCode(engine::Era::Western);
     } else {
         texts.birthYear = line.birth->year;
         texts.birthMonth = line.birth->month;
         texts.birthDay = line.birth->day;
-        texts.birthEra = 1 + line.birth->era;
+        texts.birthEra = engine::birthEraCode(line.birth->era);
     }
     if (line.month) {
         texts.shownYear = line.month->year;
         texts.shownMonth = line.month->month;
-        texts.shownEra = 6 + line.month->era;
+        texts.shownEra = engine::shownEraCode(line.month->era);
     } else {
         // Today's month as 今月 fills it: four-digit year, month without a leading zero.
         texts.shownYear = u"%1"_s.arg(today.year(), 4, 10, QChar(u'0'));
         texts.shownMonth = QString::number(today.month());
-        texts.shownEra = 6;
+        texts.shownEra = engine::shownEraCode(engine::Era::Western);
     }
     return texts;
 }

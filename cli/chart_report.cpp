@@ -121,7 +121,7 @@ MonthReport buildReport(
     report.summary = chart::summaryText(
         chart::dayCount({input.birthYear, input.birthMonth, input.birthDay}, today), todayText);
     if (chart::greetingDue(window, today))
-        report.greeting = chart::greetingText(ui::toQString(window.text("EDIT26")));
+        report.greeting = chart::greetingText(ui::toQString(window.text(engine::names::kName)));
     return report;
 }
 

@@ -13,7 +13,7 @@ namespace cli {
 namespace {
 
 // The ranges of the era table, as text for the messages (the checks keep the numbers).
-constexpr std::array<QStringView, kEraCount> kEraRanges {
+constexpr std::array<QStringView, engine::kEraCount> kEraRanges {
     u"1 or later", u"1 or later", u"1–63", u"1–15", u"1–45"};
 
 float numberOf(const QString &text)
@@ -26,15 +26,10 @@ QString numberString(float value)
     return QString::fromStdString(engine::numberText(value));
 }
 
-int eraIndexOf(int eraCode)
-{
-    return (eraCode - 1) % kEraCount;
-}
-
 QString yearValue(const QString &year, int eraCode)
 {
-    const int era = eraIndexOf(eraCode);
-    return era == 0 ? year : eraName(era) % year;
+    const engine::Era era = engine::eraOfCode(eraCode);
+    return era == engine::Era::Western ? year : eraName(era) % year;
 }
 
 /// "2024-03" for a Western year and month.
@@ -47,10 +42,11 @@ QString monthValue(float year, float month)
 QString yearReason(int eraCode, float eraYear)
 {
     if (!std::isfinite(eraYear) || !engine::eraYearAccepted(eraCode, eraYear)) {
-        const int era = eraIndexOf(eraCode);
-        if (era == 0)
+        const engine::Era era = engine::eraOfCode(eraCode);
+        if (era == engine::Era::Western)
             return u"not a year (1 or later)"_s;
-        return u"out of range for "_s % eraName(era) % u" ("_s % kEraRanges[era] % u')';
+        return u"out of range for "_s % eraName(era) % u" ("_s
+            % kEraRanges[static_cast<std::size_t>(era)] % u')';
     }
     return {};
 }
@@ -67,7 +63,7 @@ Refusal explain(const engine::RawInput &raw, const FieldTexts &texts, engine::Fi
     switch (field) {
     case engine::Field::None:
         break;
-    case engine::Field::EDIT1: {
+    case engine::Field::BirthYear: {
         refusal.value = yearValue(texts.birthYear, raw.birthEra);
         refusal.reason = yearReason(raw.birthEra, raw.birthYear);
         if (!refusal.reason.isEmpty())
@@ -75,28 +71,28 @@ Refusal explain(const engine::RawInput &raw, const FieldTexts &texts, engine::Fi
         // The birth year is also emptied when the month shown lies before the birth
         // month; showing the birth month itself tells the two apart.
         engine::RawInput probe = raw;
-        probe.shownEra = 6;
+        probe.shownEra = engine::shownEraCode(engine::Era::Western);
         probe.shownYear = birthYear;
         probe.shownMonth = raw.birthMonth;
-        if (engine::checkInput(probe).rejected == engine::Field::EDIT1)
+        if (engine::checkInput(probe).rejected == engine::Field::BirthYear)
             refusal.reason = tooLate;
         else
             refusal.reason = u"the month "_s % monthValue(shownYear, raw.shownMonth)
                 % u" is before the birth month "_s % monthValue(birthYear, raw.birthMonth);
         break;
     }
-    case engine::Field::EDIT2:
+    case engine::Field::BirthMonth:
         refusal.value = texts.birthMonth;
         refusal.reason = u"not a month (1–12)"_s;
         break;
-    case engine::Field::EDIT3: {
+    case engine::Field::BirthDay: {
         refusal.value = texts.birthDay;
         const float length = engine::monthLength(birthYear, raw.birthMonth);
         refusal.reason = u"not a day of "_s % monthValue(birthYear, raw.birthMonth) % u" (1–"_s
             % numberString(length) % u')';
         break;
     }
-    case engine::Field::EDIT4: {
+    case engine::Field::ShownYear: {
         refusal.value = yearValue(texts.shownYear, raw.shownEra);
         refusal.reason = yearReason(raw.shownEra, raw.shownYear);
         if (!refusal.reason.isEmpty())
@@ -111,7 +107,7 @@ Refusal explain(const engine::RawInput &raw, const FieldTexts &texts, engine::Fi
             refusal.reason = tooLate;
         break;
     }
-    case engine::Field::EDIT5:
+    case engine::Field::ShownMonth:
         refusal.value = texts.shownMonth;
         refusal.reason = u"not a month (1–12)"_s;
         break;
@@ -126,15 +122,15 @@ QString Refusal::fieldLabel() const
     switch (field) {
     case engine::Field::None:
         break;
-    case engine::Field::EDIT1:
+    case engine::Field::BirthYear:
         return u"birth year"_s;
-    case engine::Field::EDIT2:
+    case engine::Field::BirthMonth:
         return u"birth month"_s;
-    case engine::Field::EDIT3:
+    case engine::Field::BirthDay:
         return u"birth day"_s;
-    case engine::Field::EDIT4:
+    case engine::Field::ShownYear:
         return u"month year"_s;
-    case engine::Field::EDIT5:
+    case engine::Field::ShownMonth:
         return u"month"_s;
     }
     return {};
@@ -156,7 +152,7 @@ CheckedRequest checkFields(const FieldTexts &texts)
     raw.shownMonth = numberOf(texts.shownMonth);
     raw.birthEra = texts.birthEra;
     raw.shownEra = texts.shownEra;
-    raw.request = 1;
+    raw.request = engine::RedrawRequest::AsEntered;
 
     CheckedRequest request;
     const engine::CheckOutcome outcome = engine::checkInput(raw);
@@ -196,14 +192,15 @@ void FieldMap::setMaxBytes(std::string_view, int) { }
 FieldMap windowFields(const engine::CheckedInput &input, const QString &name)
 {
     FieldMap fields;
-    fields.setText("EDIT1", engine::numberText(input.birthYear));
-    fields.setText("EDIT2", engine::numberText(input.birthMonth));
-    fields.setText("EDIT3", engine::numberText(input.birthDay));
-    fields.setText("EDIT4", engine::numberText(input.shownYear));
-    fields.setText("EDIT5", engine::numberText(input.shownMonth));
-    fields.setText("EDIT26", name.toStdString());
-    fields.setChecked("RADIO1", true);
-    fields.setChecked("RADIO6", true);
+    namespace names = engine::names;
+    fields.setText(names::kBirthYear, engine::numberText(input.birthYear));
+    fields.setText(names::kBirthMonth, engine::numberText(input.birthMonth));
+    fields.setText(names::kBirthDay, engine::numberText(input.birthDay));
+    fields.setText(names::kShownYear, engine::numberText(input.shownYear));
+    fields.setText(names::kShownMonth, engine::numberText(input.shownMonth));
+    fields.setText(names::kName, name.toStdString());
+    fields.setChecked(names::eraButton(names::kBirthEraButtons, engine::Era::Western), true);
+    fields.setChecked(names::eraButton(names::kShownEraButtons, engine::Era::Western), true);
     return fields;
 }
 

@@ -15,13 +15,14 @@
 
 namespace cli {
 
-/// The texts of EDIT1–EDIT5 and the era buttons, as they would be typed.
+/// The texts of the birth date and month fields and the era codes of their buttons, as
+/// they would be typed.
 struct FieldTexts
 {
     QString birthYear, birthMonth, birthDay;
-    int birthEra = 1; ///< 1–5
+    int birthEra = engine::birthEraCode(engine::Era::Western); ///< 1–5
     QString shownYear, shownMonth;
-    int shownEra = 6; ///< 6–10
+    int shownEra = engine::shownEraCode(engine::Era::Western); ///< 6–10
 };
 
 /// Why the checks emptied a field.
@@ -61,8 +62,8 @@ private:
     std::set<std::string, std::less<>> m_checked;
 };
 
-/// The fields after a successful check: EDIT1–EDIT3 the Western birth date with RADIO1
-/// checked, EDIT4–EDIT5 the Western month with RADIO6 checked, EDIT26 the name.
+/// The fields after a successful check: the Western birth date and month with 西暦
+/// checked in both era groups, and the name.
 FieldMap windowFields(const engine::CheckedInput &input, const QString &name);
 
 } // namespace cli

@@ -9,7 +9,7 @@ namespace cli {
 
 namespace {
 
-constexpr std::array<QStringView, kEraCount> kEraNames {
+constexpr std::array<QStringView, engine::kEraCount> kEraNames {
     u"西暦", u"平成", u"昭和", u"大正", u"令和"};
 
 bool allDigits(QStringView text)
@@ -24,13 +24,13 @@ bool allDigits(QStringView text)
 }
 
 /// Splits off a leading era name; no name means 西暦.
-std::pair<int, QStringView> splitEra(QStringView text)
+std::pair<engine::Era, QStringView> splitEra(QStringView text)
 {
-    for (int era = 0; era < kEraCount; ++era) {
-        if (text.startsWith(kEraNames[era]))
-            return {era, text.mid(kEraNames[era].size())};
+    for (std::size_t i = 0; i < kEraNames.size(); ++i) {
+        if (text.startsWith(kEraNames[i]))
+            return {static_cast<engine::Era>(i), text.mid(kEraNames[i].size())};
     }
-    return {0, text};
+    return {engine::Era::Western, text};
 }
 
 std::optional<EraDate> parseParts(QStringView text, int partCount)
@@ -109,9 +109,9 @@ ParsedCommandLine failure(const QString &error)
 
 } // namespace
 
-QStringView eraName(int eraIndex)
+QStringView eraName(engine::Era era)
 {
-    return eraIndex >= 0 && eraIndex < kEraCount ? kEraNames[eraIndex] : QStringView();
+    return kEraNames[static_cast<std::size_t>(era)];
 }
 
 std::optional<EraDate> parseDate(QStringView text)

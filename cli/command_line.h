@@ -3,6 +3,8 @@
 // The arguments of quorvel-chart, read into one value. Only the form of each argument is
 // checked here; whether a date is acceptable is for the window's own checks to say.
 
+#include "engine/control_names.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -10,16 +12,14 @@
 
 namespace cli {
 
-/// Eras in the order of the window's era buttons: 西暦, 平成, 昭和, 大正, 令和. The birth
-/// era code of index i is i + 1, the display era code i + 6.
-inline constexpr int kEraCount = 5;
-QStringView eraName(int eraIndex);
+/// "西暦", "平成", "昭和", "大正", "令和".
+QStringView eraName(engine::Era era);
 
 /// A date or month as it would be typed: the era chosen by its button and the texts of
-/// the year, month and day fields. "昭和60-4-12" → {2, "60", "4", "12"}.
+/// the year, month and day fields. "昭和60-4-12" → {Showa, "60", "4", "12"}.
 struct EraDate
 {
-    int era = 0;
+    engine::Era era = engine::Era::Western;
     QString year;
     QString month;
     QString day; ///< empty for a month

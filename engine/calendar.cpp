@@ -30,19 +30,15 @@ constexpr std::array<WeekdayEntry, 7> kWeekdays {{
     {"日", 5},
 }};
 
-// Era codes 1–5 and 6–10 name the same five eras.
-int eraIndex(int eraCode)
+std::size_t eraIndex(int eraCode)
 {
-    if (eraCode >= 1 && eraCode <= 5)
-        return eraCode - 1;
-    if (eraCode >= 6 && eraCode <= 10)
-        return eraCode - 6;
-    return 0;
+    return static_cast<std::size_t>(eraOfCode(eraCode));
 }
 
-constexpr std::array<float, 5> kEraOffsets {0.0f, 1988.0f, 1925.0f, 1911.0f, 2018.0f};
-constexpr std::array<float, 5> kEraFirstYears {0.0f, 1989.0f, 1926.0f, 1912.0f, 2019.0f};
-constexpr std::array<float, 5> kEraLastYears {0.0f, 0.0f, 63.0f, 15.0f, 45.0f}; // 0: unbounded
+constexpr std::array<float, kEraCount> kEraOffsets {0.0f, 1988.0f, 1925.0f, 1911.0f, 2018.0f};
+constexpr std::array<float, kEraCount> kEraFirstYears {0.0f, 1989.0f, 1926.0f, 1912.0f, 2019.0f};
+constexpr std::array<float, kEraCount> kEraLastYears {
+    0.0f, 0.0f, 63.0f, 15.0f, 45.0f}; // 0: unbounded
 
 // Sum of items 1 to M of the chosen list, taken by a counting loop as the lists are
 // read item by item; a fractional M stops at the largest whole counter not above it.
@@ -75,25 +71,24 @@ float yearBase(float year)
 
 float eraOffset(int eraCode)
 {
-    return kEraOffsets[static_cast<std::size_t>(eraIndex(eraCode))];
+    return kEraOffsets[eraIndex(eraCode)];
 }
 
 bool eraYearAccepted(int eraCode, float eraYear)
 {
-    const int era = eraIndex(eraCode);
     if (!(eraYear >= 1.0f))
         return false;
-    const float last = kEraLastYears[static_cast<std::size_t>(era)];
+    const float last = kEraLastYears[eraIndex(eraCode)];
     return last == 0.0f || eraYear <= last;
 }
 
 float westernYear(int eraCode, float eraYear)
 {
-    const int era = eraIndex(eraCode);
+    const std::size_t era = eraIndex(eraCode);
     if (era == 0)
         return eraYear;
     const float before = eraYear - 1.0f;
-    return before + kEraFirstYears[static_cast<std::size_t>(era)];
+    return before + kEraFirstYears[era];
 }
 
 bool isLeapYear(float year)
@@ -220,17 +215,16 @@ std::string numberText(float value)
 
 void WeekdayState::SBYOUBI(const FieldPort &window)
 {
-    float year = parseNumber(window.text("EDIT4"));
+    float year = parseNumber(window.text(names::kShownYear));
     float offset = 0.0f;
-    static constexpr std::array<std::string_view, 4> kEraButtons {
-        "RADIO7", "RADIO8", "RADIO9", "RADIO10"};
-    for (std::size_t i = 0; i < kEraButtons.size(); ++i) {
-        if (window.isChecked(kEraButtons[i]))
-            offset = eraOffset(static_cast<int>(i) + 7);
+    // 西暦's button adds nothing; of the others the last checked one counts.
+    for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i) {
+        if (window.isChecked(names::kShownEraButtons[i]))
+            offset = eraOffset(shownEraCode(static_cast<Era>(i)));
     }
     year = year + offset;
     m_year = year;
-    m_month = parseNumber(window.text("EDIT5"));
+    m_month = parseNumber(window.text(names::kShownMonth));
     m_dayCounter = m_dayCounter + 1.0f;
 }
 

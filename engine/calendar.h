@@ -3,6 +3,7 @@
 // Calendar arithmetic. Every value is a single-precision float, as the program keeps
 // all its numbers; each stored intermediate is rounded to float.
 
+#include "engine/control_names.h"
 #include "engine/field_port.h"
 
 #include <string>
@@ -17,8 +18,7 @@ struct Date
     float day = 0;
 };
 
-/// Era codes: 1–5 birth year (RADIO1–RADIO5), 6–10 displayed year (RADIO6–RADIO10),
-/// each group in the order 西暦, 平成, 昭和, 大正, 令和.
+/// The era functions take era codes of either group (see birthEraCode, shownEraCode).
 /// Offset added to an era year: 0, 1988, 1925, 1911, 2018.
 float eraOffset(int eraCode);
 /// Whether an era year lies in the accepted range: 西暦 and 平成 Y ≥ 1, 昭和 1–63,
@@ -58,7 +58,7 @@ class WeekdayState
 public:
     void reset() { m_dayCounter = 0; }
 
-    /// Reads EDIT4, EDIT5 and the checked display-era button, counts the next day.
+    /// Reads the displayed month's fields and era buttons, counts the next day.
     void SBYOUBI(const FieldPort &window);
     void SBYOUCAL();
     void SBYOUKETE();

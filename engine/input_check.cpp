@@ -29,16 +29,16 @@ std::string_view fieldName(Field field)
     switch (field) {
     case Field::None:
         return {};
-    case Field::EDIT1:
-        return "EDIT1";
-    case Field::EDIT2:
-        return "EDIT2";
-    case Field::EDIT3:
-        return "EDIT3";
-    case Field::EDIT4:
-        return "EDIT4";
-    case Field::EDIT5:
-        return "EDIT5";
+    case Field::BirthYear:
+        return names::kBirthYear;
+    case Field::BirthMonth:
+        return names::kBirthMonth;
+    case Field::BirthDay:
+        return names::kBirthDay;
+    case Field::ShownYear:
+        return names::kShownYear;
+    case Field::ShownMonth:
+        return names::kShownMonth;
     }
     return {};
 }
@@ -54,30 +54,30 @@ CheckOutcome checkInput(const RawInput &raw)
 
     // 3–6: the birth date.
     if (!yearUsable(raw.birthEra, raw.birthYear, in.birthYear))
-        return reject(Field::EDIT1);
+        return reject(Field::BirthYear);
     const float birthMonthLength = monthLength(in.birthYear, raw.birthMonth);
     if (raw.birthMonth < 1.0f || raw.birthMonth > 12.0f)
-        return reject(Field::EDIT2);
+        return reject(Field::BirthMonth);
     in.birthMonth = raw.birthMonth;
     if (raw.birthDay < 1.0f || raw.birthDay > birthMonthLength)
-        return reject(Field::EDIT3);
+        return reject(Field::BirthDay);
     in.birthDay = raw.birthDay;
 
     // 7: the displayed year.
     if (!yearUsable(raw.shownEra, raw.shownYear, in.shownYear))
-        return reject(Field::EDIT4);
+        return reject(Field::ShownYear);
     in.shownMonth = raw.shownMonth;
 
     // 8: month stepping comes before the checks of the displayed month, so a stepped
     // month is written back even when one of them then fails.
-    if (raw.request == 2) {
+    if (raw.request == RedrawRequest::PreviousMonth) {
         in.shownMonth = in.shownMonth - 1.0f;
         if (in.shownMonth == 0.0f) {
             in.shownMonth = 12.0f;
             in.shownYear = in.shownYear - 1.0f;
         }
         outcome.stepped = in;
-    } else if (raw.request == 3) {
+    } else if (raw.request == RedrawRequest::NextMonth) {
         in.shownMonth = in.shownMonth + 1.0f;
         if (in.shownMonth == 13.0f) {
             in.shownMonth = 1.0f;
@@ -88,12 +88,12 @@ CheckOutcome checkInput(const RawInput &raw)
 
     // 9–11: the displayed month against the birth date. Check 9 empties the birth year.
     if (in.shownYear <= in.birthYear && in.shownMonth < in.birthMonth)
-        return reject(Field::EDIT1);
+        return reject(Field::BirthYear);
     const float yearsApart = in.shownYear - in.birthYear;
     if (yearsApart > 1028.0f || yearsApart < 0.0f)
-        return reject(Field::EDIT4);
+        return reject(Field::ShownYear);
     if (in.shownMonth < 1.0f || in.shownMonth > 12.0f)
-        return reject(Field::EDIT5);
+        return reject(Field::ShownMonth);
     return outcome;
 }
 

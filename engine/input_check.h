@@ -2,23 +2,26 @@
 
 // Reading and checking the birth date and the displayed month (the redraw cycle's checks).
 
+#include "engine/control_names.h"
+
 #include <optional>
 #include <string_view>
 
 namespace engine {
 
 /// The fields a check can empty.
-enum class Field { None, EDIT1, EDIT2, EDIT3, EDIT4, EDIT5 };
+enum class Field { None, BirthYear, BirthMonth, BirthDay, ShownYear, ShownMonth };
+/// The field's control name; empty for None.
 std::string_view fieldName(Field field);
 
-/// Numbers read from EDIT1–EDIT5 with the era codes in force.
+/// Numbers read from the birth date and displayed month fields with the era codes in force.
 struct RawInput
 {
     float birthYear = 0, birthMonth = 0, birthDay = 0;
     float shownYear = 0, shownMonth = 0;
-    int birthEra = 1; ///< 1–5
-    int shownEra = 6; ///< 6–10
-    int request = 1; ///< 1 as entered, 2 previous month, 3 next month
+    int birthEra = birthEraCode(Era::Western); ///< 1–5
+    int shownEra = shownEraCode(Era::Western); ///< 6–10
+    RedrawRequest request = RedrawRequest::AsEntered;
 };
 
 /// Checked Western dates.
@@ -32,8 +35,8 @@ struct CheckOutcome
 {
     Field rejected = Field::None; ///< first failed check's field, None when all pass
     CheckedInput input; ///< valid when rejected is None
-    /// Set when the month was stepped (requests 2 and 3): the new Western year and
-    /// month, written back to EDIT4/EDIT5 even when a later check fails.
+    /// Set when the month was stepped (previous or next month): the new Western year
+    /// and month, written back to the month fields even when a later check fails.
     std::optional<CheckedInput> stepped;
 };
 

@@ -16,8 +16,8 @@ public:
     virtual void clearChartArea() = 0;
     /// Draws the whole chart for a checked input.
     virtual void drawChart(const CheckedInput &input) = 0;
-    /// Runs the roster command for roster request 2 (clear) or 3 (save and pick).
-    virtual void rosterCommand(int request) = 0;
+    /// Runs the roster command of a roster request (clear a row, or save and pick).
+    virtual void rosterCommand(RosterRequest request) = 0;
 };
 
 class RedrawCycle
@@ -29,14 +29,15 @@ public:
         : m_port(port)
     { }
 
-    void setRedrawRequest(int request) { m_redrawRequest = request; }
-    void setRosterRequest(int request) { m_rosterRequest = request; }
+    void setRedrawRequest(RedrawRequest request) { m_redrawRequest = request; }
+    void setRosterRequest(RosterRequest request) { m_rosterRequest = request; }
     void setRosterRedrawFlag() { m_rosterRedrawFlag = kRosterRedraw; }
+    /// Era codes (birthEraCode(), shownEraCode()); the pass reads them anew from the buttons.
     void setBirthEra(int code) { m_birthEra = code; }
     void setShownEra(int code) { m_shownEra = code; }
 
-    int redrawRequest() const { return m_redrawRequest; }
-    int rosterRequest() const { return m_rosterRequest; }
+    RedrawRequest redrawRequest() const { return m_redrawRequest; }
+    RosterRequest rosterRequest() const { return m_rosterRequest; }
     int rosterRedrawFlag() const { return m_rosterRedrawFlag; }
     int birthEra() const { return m_birthEra; }
     int shownEra() const { return m_shownEra; }
@@ -54,11 +55,11 @@ private:
     void resetRequests();
 
     CyclePort &m_port;
-    int m_redrawRequest = 0;
-    int m_rosterRequest = 0;
+    RedrawRequest m_redrawRequest = RedrawRequest::None;
+    RosterRequest m_rosterRequest = RosterRequest::None;
     int m_rosterRedrawFlag = 0;
-    int m_birthEra = 1;
-    int m_shownEra = 6;
+    int m_birthEra = birthEraCode(Era::Western);
+    int m_shownEra = shownEraCode(Era::Western);
     bool m_firstPassDone = false;
 };
 

@@ -77,7 +77,7 @@ public:
         chart::redrawChart(m_canvas, *this, input, m_today);
         ++m_draws;
     }
-    void rosterCommand(int) override { }
+    void rosterCommand(engine::RosterRequest) override { }
 
     int draws() const { return m_draws; }
 
@@ -121,15 +121,16 @@ bool checkInputRedraw(QByteArrayView bytes)
     cycle.setBirthEra(int(byte(0) >> 5) % 5 + 1);
     cycle.setShownEra(int(byte(1) >> 5) % 5 + 6);
     cycle.afterEvent(); // the first pass, as at start-up
-    const int request = int(byte(2) % 3) + 1;
+    const auto request = static_cast<engine::RedrawRequest>(int(byte(2) % 3) + 1);
     cycle.setRedrawRequest(request);
     cycle.afterEvent();
 
     // One pass draws at most once and never leaves a request behind.
-    if (window.draws() > 1 || cycle.redrawRequest() != 0 || cycle.rosterRequest() != 0)
+    if (window.draws() > 1 || cycle.redrawRequest() != engine::RedrawRequest::None
+        || cycle.rosterRequest() != engine::RosterRequest::None)
         return false;
     // A month that was stepped and drawn shows its year in Western form.
-    if (request != 1 && window.draws() == 1) {
+    if (request != engine::RedrawRequest::AsEntered && window.draws() == 1) {
         if (!window.isChecked("RADIO6"))
             return false;
         for (std::size_t i = 1; i < kShownButtons.size(); ++i) {

@@ -1,6 +1,7 @@
 #include "roster/roster_window.h"
 
 #include "app/layouts/roster_layout.h"
+#include "engine/control_names.h"
 #include "roster/roster_file.h"
 #include "ui/clock.h"
 #include "ui/form.h"
@@ -12,6 +13,9 @@
 using namespace Qt::StringLiterals;
 
 namespace roster {
+
+namespace names = engine::names;
+using engine::RosterRequest;
 
 namespace {
 
@@ -102,8 +106,10 @@ void RosterWindow::open()
     }
 
     m_form = std::make_unique<ui::Form>(app::rosterLayout());
-    m_form->setProcedure("BUTTON8_ON", [this] { m_hooks.setRosterRequest(2); });
-    m_form->setProcedure("BUTTON9_ON", [this] { m_hooks.setRosterRequest(3); });
+    m_form->setProcedure(
+        names::kClearRowProcedure, [this] { m_hooks.setRosterRequest(RosterRequest::ClearRow); });
+    m_form->setProcedure(names::kSaveAndPickProcedure,
+        [this] { m_hooks.setRosterRequest(RosterRequest::SaveAndPick); });
     m_form->setAfterEvent([this] { m_hooks.afterEvent(); });
     m_form->setCloseHandler([this] { close(); }); // FORM2_QUERYCLOSE
     m_form->showPlaced();
@@ -166,23 +172,24 @@ void RosterWindow::saveAndPick()
     const RosterEntry picked = row ? roster[*row] : RosterEntry {};
     close();
 
+    const auto name = [](std::string_view control) { return ui::toQString(control); };
     // The displayed month becomes today's, as a Western year.
-    m_main.setChecked(u"RADIO6", true);
-    for (QStringView button : {u"RADIO7", u"RADIO8", u"RADIO9", u"RADIO10"})
-        m_main.setChecked(button, false);
-    m_main.setMaxBytes(u"EDIT4", 4);
+    m_main.setChecked(name(names::kShownEraButtons[0]), true);
+    for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i)
+        m_main.setChecked(name(names::kShownEraButtons[i]), false);
+    m_main.setMaxBytes(name(names::kShownYear), 4);
     const auto [year, month] = ui::Clock::monthFieldTexts();
-    m_main.setText(u"EDIT4", year);
-    m_main.setText(u"EDIT5", month);
+    m_main.setText(name(names::kShownYear), year);
+    m_main.setText(name(names::kShownMonth), month);
 
     // The birth date is read as a Western year, the texts go in as typed.
-    m_main.setChecked(u"RADIO1", true);
-    for (QStringView button : {u"RADIO2", u"RADIO3", u"RADIO4", u"RADIO5"})
-        m_main.setChecked(button, false);
-    m_main.setText(u"EDIT1", picked.year);
-    m_main.setText(u"EDIT2", picked.month);
-    m_main.setText(u"EDIT3", picked.day);
-    m_main.setText(u"EDIT26", picked.name);
+    m_main.setChecked(name(names::kBirthEraButtons[0]), true);
+    for (std::size_t i = 1; i < names::kBirthEraButtons.size(); ++i)
+        m_main.setChecked(name(names::kBirthEraButtons[i]), false);
+    m_main.setText(name(names::kBirthYear), picked.year);
+    m_main.setText(name(names::kBirthMonth), picked.month);
+    m_main.setText(name(names::kBirthDay), picked.day);
+    m_main.setText(name(names::kName), picked.name);
 
     m_main.hide();
     m_main.show();

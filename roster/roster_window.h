@@ -4,6 +4,8 @@
 // Its two buttons only set the roster request; the redraw cycle then runs
 // clearCommand() or saveAndPick().
 
+#include "engine/control_names.h"
+
 #include <QPointer>
 #include <QString>
 #include <functional>
@@ -21,7 +23,7 @@ public:
     struct Hooks
     {
         std::function<void()> fail; ///< the failure handler
-        std::function<void(int)> setRosterRequest; ///< 2 clear, 3 save and pick
+        std::function<void(engine::RosterRequest)> setRosterRequest;
         std::function<void()> afterEvent; ///< the redraw cycle's pass
         std::function<void()> setRosterRedrawFlag; ///< the pick asks for a redraw
     };
@@ -32,9 +34,9 @@ public:
     /// 誕生日データ: opens the window on top and fills it from the file. When it is
     /// open already, it is brought to the front instead.
     void open();
-    /// Roster request 2: asks, then empties the selected row (the file is untouched).
+    /// RosterRequest::ClearRow: asks, then empties the selected row (the file is untouched).
     void clearCommand();
-    /// Roster request 3: saves all rows, puts the selected person into the main
+    /// RosterRequest::SaveAndPick: saves all rows, puts the selected person into the main
     /// window for today's month and asks for a redraw.
     void saveAndPick();
 

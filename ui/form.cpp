@@ -18,6 +18,7 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTimer>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -92,6 +93,29 @@ private:
 };
 
 constexpr int kMarkOnlyWidth = 16;
+
+std::function<void(QStringView)> &unknownNameHandler()
+{
+    static std::function<void(QStringView)> handler;
+    return handler;
+}
+
+void reportUnknownName(QStringView name)
+{
+    if (const auto &handler = unknownNameHandler()) {
+        handler(name);
+        return;
+    }
+#ifdef QT_DEBUG
+    const bool strict = true;
+#else
+    static const bool strict = qEnvironmentVariableIsSet("QUORVEL_STRICT_NAMES");
+#endif
+    const QByteArray text = name.toUtf8();
+    if (strict)
+        qFatal("no control or procedure named %s", text.constData());
+    qWarning("no control or procedure named %s", text.constData());
+}
 
 Qt::Alignment horizontal(Align align)
 {
@@ -302,6 +326,19 @@ QWidget *Form::control(QStringView name) const
     return nullptr;
 }
 
+QWidget *Form::namedControl(QStringView name) const
+{
+    QWidget *widget = control(name);
+    if (!widget)
+        reportUnknownName(name);
+    return widget;
+}
+
+void Form::setUnknownNameHandler(std::function<void(QStringView name)> handler)
+{
+    unknownNameHandler() = std::move(handler);
+}
+
 ByteLimitedEdit *Form::textField(QStringView name) const
 {
     return qobject_cast<ByteLimitedEdit *>(control(name));
@@ -309,7 +346,7 @@ ByteLimitedEdit *Form::textField(QStringView name) const
 
 QString Form::text(QStringView name) const
 {
-    QWidget *widget = control(name);
+    QWidget *widget = namedControl(name);
     if (auto *edit = qobject_cast<QLineEdit *>(widget))
         return edit->text();
     if (auto *label = qobject_cast<QLabel *>(widget))
@@ -321,7 +358,7 @@ QString Form::text(QStringView name) const
 
 void Form::setText(QStringView name, const QString &text)
 {
-    QWidget *widget = control(name);
+    QWidget *widget = namedControl(name);
     if (auto *edit = qobject_cast<ByteLimitedEdit *>(widget))
         edit->setText(text);
     else if (auto *label = qobject_cast<QLabel *>(widget))
@@ -332,13 +369,13 @@ void Form::setText(QStringView name, const QString &text)
 
 bool Form::isChecked(QStringView name) const
 {
-    const auto *button = qobject_cast<QAbstractButton *>(control(name));
+    const auto *button = qobject_cast<QAbstractButton *>(namedControl(name));
     return button && button->isChecked();
 }
 
 void Form::setChecked(QStringView name, bool checked)
 {
-    auto *button = qobject_cast<QAbstractButton *>(control(name));
+    auto *button = qobject_cast<QAbstractButton *>(namedControl(name));
     if (!button)
         return;
     QButtonGroup *group = button->group();
@@ -354,19 +391,19 @@ void Form::setChecked(QStringView name, bool checked)
 
 void Form::setMaxBytes(QStringView name, int bytes)
 {
-    if (ByteLimitedEdit *edit = textField(name))
+    if (auto *edit = qobject_cast<ByteLimitedEdit *>(namedControl(name)))
         edit->setMaxBytes(bytes);
 }
 
 int Form::maxBytes(QStringView name) const
 {
-    const ByteLimitedEdit *edit = textField(name);
+    const auto *edit = qobject_cast<ByteLimitedEdit *>(namedControl(name));
     return edit ? edit->maxBytes() : 0;
 }
 
 void Form::setFontPixelSize(QStringView name, int pixels)
 {
-    QWidget *widget = control(name);
+    QWidget *widget = namedControl(name);
     if (!widget || pixels <= 0)
         return;
     QFont font = widget->font();
@@ -376,12 +413,16 @@ void Form::setFontPixelSize(QStringView name, int pixels)
 
 void Form::setRefusedCharacters(QStringView name, const QString &characters)
 {
-    if (ByteLimitedEdit *edit = textField(name))
+    if (auto *edit = qobject_cast<ByteLimitedEdit *>(namedControl(name)))
         edit->setRefusedCharacters(characters);
 }
 
 void Form::setProcedure(std::string_view procedure, std::function<void()> body)
 {
+    const bool inLayout = std::any_of(m_layout.controls.begin(), m_layout.controls.end(),
+        [procedure](const ControlRow &row) { return row.handler == procedure; });
+    if (!inLayout)
+        reportUnknownName(toQString(procedure));
     for (auto &[name, existing] : m_procedures) {
         if (name == procedure) {
             existing = std::move(body);

@@ -14,7 +14,8 @@ namespace ui {
 class ByteLimitedEdit;
 
 /// A top-level window built from a layout: one control per row, in creation order
-/// (which is also the Tab order). Controls are found by name without regard to case.
+/// (which is also the Tab order). Controls are found by name without regard to case;
+/// a name that no control has is reported (see setUnknownNameHandler()).
 /// A window with a drawing surface paints it under its controls.
 ///
 /// Kinds of control: push button → QPushButton (Enter and Space press it on key-down
@@ -38,7 +39,7 @@ public:
     void showPlaced();
     void setAlwaysOnTop(bool onTop);
 
-    /// The control of that name, or nullptr.
+    /// The control of that name, or nullptr (a question, so an unknown name is not reported).
     QWidget *control(QStringView name) const;
     /// The text field of that name, or nullptr.
     ByteLimitedEdit *textField(QStringView name) const;
@@ -57,7 +58,7 @@ public:
     /// Characters a text field refuses whatever the limit (e.g. the double quote).
     void setRefusedCharacters(QStringView name, const QString &characters);
 
-    /// Binds a click procedure named in the layout ("BUTTON1_ON") to code.
+    /// Binds a click procedure named in the layout to code.
     void setProcedure(std::string_view procedure, std::function<void()> body);
     /// Runs after every dispatched procedure; the redraw cycle's pass hangs here.
     void setAfterEvent(std::function<void()> afterEvent);
@@ -72,6 +73,13 @@ public:
     /// The drawing surface (only for a window built with one).
     ImageCanvas &surface();
 
+    /// What happens when the program names a control or procedure that the layout does
+    /// not have: it is a mistyped name, so by default the program stops with a fatal
+    /// error in debug builds and when QUORVEL_STRICT_NAMES is set (every test sets it),
+    /// and otherwise warns and goes on as if the control were there but empty. A
+    /// handler replaces that (nothing: the default again).
+    static void setUnknownNameHandler(std::function<void(QStringView name)> handler);
+
 Q_SIGNALS:
     void closed();
 
@@ -84,6 +92,8 @@ protected:
 
 private:
     void build();
+    /// The control of that name; an unknown name is reported and gives nullptr.
+    QWidget *namedControl(QStringView name) const;
     void dispatch(std::string_view procedure);
     void copyToClipboard();
 

@@ -18,7 +18,7 @@ public:
     std::map<std::string, int, std::less<>> maxBytes;
     std::vector<std::string> log;
     std::vector<engine::CheckedInput> drawn;
-    std::function<void(int)> onRosterCommand;
+    std::function<void(engine::RosterRequest)> onRosterCommand;
     std::function<void()> onDraw;
 
     /// Checks exactly one button of each era group.
@@ -62,9 +62,9 @@ public:
         if (onDraw)
             onDraw();
     }
-    void rosterCommand(int request) override
+    void rosterCommand(engine::RosterRequest request) override
     {
-        log.push_back("roster " + std::to_string(request));
+        log.push_back("roster " + std::to_string(static_cast<int>(request)));
         if (onRosterCommand)
             onRosterCommand(request);
     }

@@ -24,7 +24,7 @@ RawInput birthAndShown(
     raw.shownEra = shownEra + 5;
     raw.shownYear = sy;
     raw.shownMonth = sm;
-    raw.request = request;
+    raw.request = static_cast<RedrawRequest>(request);
     return raw;
 }
 
@@ -46,8 +46,8 @@ private Q_SLOTS:
 
 void TestInputCheck::fieldNames()
 {
-    QCOMPARE(utf8(fieldName(Field::EDIT1)), QStringLiteral("EDIT1"));
-    QCOMPARE(utf8(fieldName(Field::EDIT5)), QStringLiteral("EDIT5"));
+    QCOMPARE(utf8(fieldName(Field::BirthYear)), QStringLiteral("EDIT1"));
+    QCOMPARE(utf8(fieldName(Field::ShownMonth)), QStringLiteral("EDIT5"));
     QVERIFY(fieldName(Field::None).empty());
 }
 
@@ -58,62 +58,65 @@ void TestInputCheck::rejectedField_data()
     const float inf = HUGE_VALF;
     // Check 3.
     QTest::newRow("birth year 0") << birthAndShown(kWestern, 0, 1, 1, kWestern, 2024, 1)
-                                  << Field::EDIT1;
+                                  << Field::BirthYear;
     QTest::newRow("birth year not a number (0)")
-        << birthAndShown(kWestern, 0, 0, 0, kWestern, 0, 0) << Field::EDIT1;
-    QTest::newRow("昭和 64") << birthAndShown(kShowa, 64, 1, 1, kWestern, 2024, 1) << Field::EDIT1;
-    QTest::newRow("大正 16") << birthAndShown(kTaisho, 16, 1, 1, kWestern, 2024, 1) << Field::EDIT1;
-    QTest::newRow("令和 46") << birthAndShown(kReiwa, 46, 1, 1, kWestern, 2080, 1) << Field::EDIT1;
+        << birthAndShown(kWestern, 0, 0, 0, kWestern, 0, 0) << Field::BirthYear;
+    QTest::newRow("昭和 64") << birthAndShown(kShowa, 64, 1, 1, kWestern, 2024, 1)
+                             << Field::BirthYear;
+    QTest::newRow("大正 16") << birthAndShown(kTaisho, 16, 1, 1, kWestern, 2024, 1)
+                             << Field::BirthYear;
+    QTest::newRow("令和 46") << birthAndShown(kReiwa, 46, 1, 1, kWestern, 2080, 1)
+                             << Field::BirthYear;
     QTest::newRow("平成 99999 beyond year 9999")
-        << birthAndShown(kHeisei, 99999, 1, 1, kWestern, 2024, 1) << Field::EDIT1;
+        << birthAndShown(kHeisei, 99999, 1, 1, kWestern, 2024, 1) << Field::BirthYear;
     QTest::newRow("birth year 10000")
-        << birthAndShown(kWestern, 10000, 1, 1, kWestern, 10000, 1) << Field::EDIT1;
+        << birthAndShown(kWestern, 10000, 1, 1, kWestern, 10000, 1) << Field::BirthYear;
     QTest::newRow("birth year infinite")
-        << birthAndShown(kWestern, inf, 1, 1, kWestern, 2024, 1) << Field::EDIT1;
+        << birthAndShown(kWestern, inf, 1, 1, kWestern, 2024, 1) << Field::BirthYear;
     // Checks 5 and 6.
     QTest::newRow("birth month 0")
-        << birthAndShown(kWestern, 2000, 0, 1, kWestern, 2024, 1) << Field::EDIT2;
+        << birthAndShown(kWestern, 2000, 0, 1, kWestern, 2024, 1) << Field::BirthMonth;
     QTest::newRow("birth month 13")
-        << birthAndShown(kWestern, 2000, 13, 1, kWestern, 2024, 1) << Field::EDIT2;
+        << birthAndShown(kWestern, 2000, 13, 1, kWestern, 2024, 1) << Field::BirthMonth;
     QTest::newRow("29 Feb 2023") << birthAndShown(kWestern, 2023, 2, 29, kWestern, 2024, 1)
-                                 << Field::EDIT3;
+                                 << Field::BirthDay;
     QTest::newRow("29 Feb 1900") << birthAndShown(kWestern, 1900, 2, 29, kWestern, 2024, 1)
-                                 << Field::EDIT3;
+                                 << Field::BirthDay;
     QTest::newRow("29 Feb 平成 7 (1995)")
-        << birthAndShown(kHeisei, 7, 2, 29, kWestern, 2024, 1) << Field::EDIT3;
+        << birthAndShown(kHeisei, 7, 2, 29, kWestern, 2024, 1) << Field::BirthDay;
     QTest::newRow("31 April") << birthAndShown(kWestern, 2000, 4, 31, kWestern, 2024, 1)
-                              << Field::EDIT3;
+                              << Field::BirthDay;
     QTest::newRow("day 0") << birthAndShown(kWestern, 2000, 4, 0, kWestern, 2024, 1)
-                           << Field::EDIT3;
+                           << Field::BirthDay;
     // Check 7.
     QTest::newRow("displayed year 0")
-        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 0, 1) << Field::EDIT4;
+        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 0, 1) << Field::ShownYear;
     QTest::newRow("displayed 令和 46")
-        << birthAndShown(kWestern, 2000, 1, 1, kReiwa, 46, 1) << Field::EDIT4;
+        << birthAndShown(kWestern, 2000, 1, 1, kReiwa, 46, 1) << Field::ShownYear;
     QTest::newRow("displayed 昭和 64")
-        << birthAndShown(kWestern, 2000, 1, 1, kShowa, 64, 1) << Field::EDIT4;
+        << birthAndShown(kWestern, 2000, 1, 1, kShowa, 64, 1) << Field::ShownYear;
     QTest::newRow("displayed year 10000")
-        << birthAndShown(kWestern, 9999, 1, 1, kWestern, 10000, 1) << Field::EDIT4;
+        << birthAndShown(kWestern, 9999, 1, 1, kWestern, 10000, 1) << Field::ShownYear;
     QTest::newRow("displayed year infinite")
-        << birthAndShown(kWestern, 2000, 1, 1, kWestern, inf, 1) << Field::EDIT4;
+        << birthAndShown(kWestern, 2000, 1, 1, kWestern, inf, 1) << Field::ShownYear;
     // Checks 9 to 11.
     QTest::newRow("month before the birth month")
-        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 2000, 4) << Field::EDIT1;
+        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 2000, 4) << Field::BirthYear;
     QTest::newRow("earlier year, earlier month")
-        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 1999, 4) << Field::EDIT1;
+        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 1999, 4) << Field::BirthYear;
     QTest::newRow("earlier year, later month")
-        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 1999, 6) << Field::EDIT4;
+        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 1999, 6) << Field::ShownYear;
     QTest::newRow("1029 years apart")
-        << birthAndShown(kWestern, 1000, 1, 1, kWestern, 2029, 1) << Field::EDIT4;
+        << birthAndShown(kWestern, 1000, 1, 1, kWestern, 2029, 1) << Field::ShownYear;
     QTest::newRow("displayed month 0")
-        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 0) << Field::EDIT5;
+        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 0) << Field::ShownMonth;
     QTest::newRow("displayed month 13")
-        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 13) << Field::EDIT5;
+        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 13) << Field::ShownMonth;
     // Order: the first failing check names the field.
     QTest::newRow("year before month")
-        << birthAndShown(kWestern, 0, 13, 40, kWestern, 0, 13) << Field::EDIT1;
+        << birthAndShown(kWestern, 0, 13, 40, kWestern, 0, 13) << Field::BirthYear;
     QTest::newRow("birth before displayed")
-        << birthAndShown(kWestern, 2000, 2, 30, kWestern, 0, 13) << Field::EDIT3;
+        << birthAndShown(kWestern, 2000, 2, 30, kWestern, 0, 13) << Field::BirthDay;
 }
 
 void TestInputCheck::rejectedField()
@@ -191,16 +194,16 @@ void TestInputCheck::stepping_data()
     QTest::newRow("month 13 back") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 13, 2)
                                    << true << 2024.0f << 12.0f << Field::None;
     QTest::newRow("back before the birth year") << birthAndShown(kWestern, 2024, 1, 1, kWestern,
-        2024, 1, 2) << true << 2023.0f << 12.0f << Field::EDIT4;
+        2024, 1, 2) << true << 2023.0f << 12.0f << Field::ShownYear;
     QTest::newRow("back before the birth month") << birthAndShown(kWestern, 2024, 3, 1, kWestern,
-        2024, 3, 2) << true << 2024.0f << 2.0f << Field::EDIT1;
+        2024, 3, 2) << true << 2024.0f << 2.0f << Field::BirthYear;
     QTest::newRow("on to month 13.5") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 12.5f,
-        3) << true << 2024.0f << 13.5f << Field::EDIT5;
+        3) << true << 2024.0f << 13.5f << Field::ShownMonth;
     // Nothing is stepped when check 7 or an earlier one fails, or for request 1.
     QTest::newRow("bad displayed year") << birthAndShown(kWestern, 2000, 1, 1, kShowa, 64, 1, 3)
-                                        << false << 0.0f << 0.0f << Field::EDIT4;
+                                        << false << 0.0f << 0.0f << Field::ShownYear;
     QTest::newRow("bad birth day") << birthAndShown(kWestern, 2000, 1, 32, kWestern, 2024, 1, 3)
-                                   << false << 0.0f << 0.0f << Field::EDIT3;
+                                   << false << 0.0f << 0.0f << Field::BirthDay;
     QTest::newRow("request 1") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 1, 1) << false
                                << 0.0f << 0.0f << Field::None;
 }

@@ -66,12 +66,12 @@ void TestRedrawCycle::redrawThenRequestsReset()
     FakeCyclePort port;
     fillValid(port);
     RedrawCycle cycle(port);
-    cycle.setRedrawRequest(1);
+    cycle.setRedrawRequest(RedrawRequest::AsEntered);
     cycle.afterEvent();
     // The redraw comes before the first pass's paint, which follows on the next pass.
     QCOMPARE(logOf(port), (QStringList {u"draw"_s, u"clear"_s}));
-    QCOMPARE(cycle.redrawRequest(), 0);
-    QCOMPARE(cycle.rosterRequest(), 0);
+    QCOMPARE(cycle.redrawRequest(), RedrawRequest::None);
+    QCOMPARE(cycle.rosterRequest(), RosterRequest::None);
     const CheckedInput &in = port.drawn.at(0);
     QCOMPARE_EXACT(in.birthYear, 2000.0f);
     QCOMPARE_EXACT(in.shownYear, 2024.0f);
@@ -88,7 +88,7 @@ void TestRedrawCycle::rejectedFieldIsEmptied()
     port.texts["EDIT2"] = "5";
     port.texts["EDIT4"] = "2000"; // a month before the birth month empties the birth year
     RedrawCycle cycle(port);
-    cycle.setRedrawRequest(1);
+    cycle.setRedrawRequest(RedrawRequest::AsEntered);
     cycle.afterEvent();
     QCOMPARE(logOf(port), (QStringList {u"text EDIT1="_s, u"clear"_s}));
     QVERIFY(port.drawn.empty());
@@ -101,14 +101,14 @@ void TestRedrawCycle::requestsDuringRedrawAreDropped()
     fillValid(port);
     RedrawCycle cycle(port);
     port.onDraw = [&cycle] {
-        cycle.setRedrawRequest(3);
-        cycle.setRosterRequest(3);
+        cycle.setRedrawRequest(RedrawRequest::NextMonth);
+        cycle.setRosterRequest(RosterRequest::SaveAndPick);
     };
-    cycle.setRedrawRequest(1);
+    cycle.setRedrawRequest(RedrawRequest::AsEntered);
     cycle.afterEvent();
     QCOMPARE(logOf(port), (QStringList {u"draw"_s, u"clear"_s}));
-    QCOMPARE(cycle.redrawRequest(), 0);
-    QCOMPARE(cycle.rosterRequest(), 0);
+    QCOMPARE(cycle.redrawRequest(), RedrawRequest::None);
+    QCOMPARE(cycle.rosterRequest(), RosterRequest::None);
 }
 
 void TestRedrawCycle::rosterFlagBecomesRedraw()
@@ -121,7 +121,7 @@ void TestRedrawCycle::rosterFlagBecomesRedraw()
     cycle.afterEvent();
     QCOMPARE(port.drawn.size(), std::size_t(1));
     QCOMPARE(cycle.rosterRedrawFlag(), 0);
-    QCOMPARE(cycle.redrawRequest(), 0);
+    QCOMPARE(cycle.redrawRequest(), RedrawRequest::None);
 }
 
 void TestRedrawCycle::rosterFlagSetDuringRedrawIsServed()
@@ -134,7 +134,7 @@ void TestRedrawCycle::rosterFlagSetDuringRedrawIsServed()
         if (++draws == 1)
             cycle.setRosterRedrawFlag();
     };
-    cycle.setRedrawRequest(1);
+    cycle.setRedrawRequest(RedrawRequest::AsEntered);
     cycle.afterEvent();
     QCOMPARE(draws, 2);
     QCOMPARE(cycle.rosterRedrawFlag(), 0);
@@ -158,14 +158,14 @@ void TestRedrawCycle::rosterCommandThenItsRedraw()
     FakeCyclePort port;
     fillValid(port);
     RedrawCycle cycle(port);
-    port.onRosterCommand = [&](int) {
+    port.onRosterCommand = [&](RosterRequest) {
         if (setsFlag)
             cycle.setRosterRedrawFlag();
     };
-    cycle.setRosterRequest(request);
+    cycle.setRosterRequest(static_cast<RosterRequest>(request));
     cycle.afterEvent();
     QCOMPARE(logOf(port), log);
-    QCOMPARE(cycle.rosterRequest(), 0);
+    QCOMPARE(cycle.rosterRequest(), RosterRequest::None);
     QCOMPARE(cycle.rosterRedrawFlag(), 0);
 }
 
@@ -230,7 +230,7 @@ void TestRedrawCycle::eraCodesFromButtons()
     RedrawCycle cycle(port);
     cycle.setBirthEra(previousBirth);
     cycle.setShownEra(previousShown);
-    cycle.setRedrawRequest(1);
+    cycle.setRedrawRequest(RedrawRequest::AsEntered);
     cycle.afterEvent();
     QCOMPARE(cycle.birthEra(), birthEra);
     QCOMPARE(cycle.shownEra(), shownEra);
@@ -248,7 +248,7 @@ void TestRedrawCycle::stepWritesBackWesternYear()
     port.selectEras("RADIO1", "RADIO7");
     port.maxBytes["EDIT4"] = 2;
     RedrawCycle cycle(port);
-    cycle.setRedrawRequest(3);
+    cycle.setRedrawRequest(RedrawRequest::NextMonth);
     cycle.afterEvent();
     QCOMPARE(logOf(port),
         (QStringList {u"text EDIT5=6"_s, u"text EDIT4=2024"_s, u"check RADIO6=1"_s,
@@ -275,7 +275,7 @@ void TestRedrawCycle::stepWrittenBackBeforeRejection()
     port.texts["EDIT1"] = "2024";
     port.texts["EDIT5"] = "1";
     RedrawCycle cycle(port);
-    cycle.setRedrawRequest(2);
+    cycle.setRedrawRequest(RedrawRequest::PreviousMonth);
     cycle.afterEvent();
     QVERIFY(port.drawn.empty());
     QCOMPARE(port.texts["EDIT5"], std::string("12"));

@@ -109,9 +109,9 @@ struct Harness
     {
         roster::RosterWindow::Hooks hooks;
         hooks.fail = [this] { ++failures; };
-        hooks.setRosterRequest = [this](int request) {
-            requests << request;
-            pending = request;
+        hooks.setRosterRequest = [this](engine::RosterRequest request) {
+            requests << int(request);
+            pending = int(request);
         };
         // The cycle's pass: a pending roster request runs its command.
         hooks.afterEvent = [this] {

@@ -210,6 +210,8 @@ private Q_SLOTS:
     void buildsControlsFromRows();
     void findsControlsWithoutRegardToCase_data();
     void findsControlsWithoutRegardToCase();
+    void unknownNamesAreReported_data();
+    void unknownNamesAreReported();
     void tabOrder_data();
     void tabOrder();
     void tabCyclesThroughTheWindow();
@@ -298,6 +300,55 @@ void TestForm::findsControlsWithoutRegardToCase()
         m_form->setText(asked, u"12"_s);
         QCOMPARE(m_form->text(found), u"12"_s);
     }
+}
+
+void TestForm::unknownNamesAreReported_data()
+{
+    QTest::addColumn<QString>("operation");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("reported");
+    QTest::newRow("text") << u"text"_s << u"EDIT9"_s << true;
+    QTest::newRow("setText") << u"setText"_s << u"EDTI1"_s << true;
+    QTest::newRow("isChecked") << u"isChecked"_s << u"RADIO9"_s << true;
+    QTest::newRow("setChecked") << u"setChecked"_s << u"RADI01"_s << true;
+    QTest::newRow("setMaxBytes") << u"setMaxBytes"_s << u"EDIT 1"_s << true;
+    QTest::newRow("maxBytes") << u"maxBytes"_s << u"EDIT"_s << true;
+    QTest::newRow("setFontPixelSize") << u"setFontPixelSize"_s << u"BUTTON9"_s << true;
+    QTest::newRow("setRefusedCharacters") << u"setRefusedCharacters"_s << u"EDIT27"_s << true;
+    QTest::newRow("procedure of a button without one")
+        << u"setProcedure"_s << u"BUTTON4_ON"_s << true;
+    QTest::newRow("known name, other case") << u"setText"_s << u"edit2"_s << false;
+    QTest::newRow("known procedure") << u"setProcedure"_s << u"BUTTON2_ON"_s << false;
+}
+
+void TestForm::unknownNamesAreReported()
+{
+    QFETCH(QString, operation);
+    QFETCH(QString, name);
+    QFETCH(bool, reported);
+    QStringList names;
+    ui::Form::setUnknownNameHandler([&names](QStringView unknown) { names << unknown.toString(); });
+    ui::Form &form = *m_form;
+    if (operation == u"text")
+        QCOMPARE(form.text(name), QString());
+    else if (operation == u"setText")
+        form.setText(name, u"1"_s);
+    else if (operation == u"isChecked")
+        QVERIFY(!form.isChecked(name));
+    else if (operation == u"setChecked")
+        form.setChecked(name, true);
+    else if (operation == u"setMaxBytes")
+        form.setMaxBytes(name, 2);
+    else if (operation == u"maxBytes")
+        QCOMPARE(form.maxBytes(name), 0);
+    else if (operation == u"setFontPixelSize")
+        form.setFontPixelSize(name, 14);
+    else if (operation == u"setRefusedCharacters")
+        form.setRefusedCharacters(name, u"\""_s);
+    else
+        form.setProcedure(name.toStdString(), [] {});
+    ui::Form::setUnknownNameHandler({});
+    QCOMPARE(names, reported ? QStringList {name} : QStringList {});
 }
 
 void TestForm::tabOrder_data()

@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
     form.setText(u"EDIT1", u"1985"_s);
     form.setText(u"EDIT2", u"12"_s);
     form.setText(u"EDIT3", u"8"_s);
-    window.cycle().setRedrawRequest(1);
+    window.cycle().setRedrawRequest(engine::RedrawRequest::AsEntered);
     window.cycle().afterEvent();
     return form.grab().save(args[2]) ? 0 : 1;
 }
