@@ -58,35 +58,50 @@ void MainWindow::applyStartupSettings()
     }
 }
 
+std::span<const MainWindow::Binding> MainWindow::bindings()
+{
+    using names::eraButton;
+    static constexpr Binding kBindings[] = {
+        {names::kShowProcedure, &MainWindow::showAsEntered},
+        {names::kPreviousMonthProcedure, &MainWindow::showPreviousMonth},
+        {names::kNextMonthProcedure, &MainWindow::showNextMonth},
+        {names::kQuitProcedure, &MainWindow::confirmQuit},
+        {names::kClearAllProcedure, &MainWindow::confirmClearAll},
+        {names::kRosterProcedure, &MainWindow::openRoster},
+        {names::kManualProcedure, &MainWindow::openManual},
+        {names::kThisMonthProcedure, &MainWindow::showCurrentMonth},
+        {names::kClearNameProcedure, &MainWindow::clearName},
+        {names::kClearBirthProcedure, &MainWindow::clearBirthDate},
+        {names::kClearMonthProcedure, &MainWindow::clearShownMonth},
+        {eraButton(names::kBirthEraProcedures, Era::Western),
+            &MainWindow::selectBirthEra<Era::Western>},
+        {eraButton(names::kBirthEraProcedures, Era::Heisei),
+            &MainWindow::selectBirthEra<Era::Heisei>},
+        {eraButton(names::kBirthEraProcedures, Era::Showa),
+            &MainWindow::selectBirthEra<Era::Showa>},
+        {eraButton(names::kBirthEraProcedures, Era::Taisho),
+            &MainWindow::selectBirthEra<Era::Taisho>},
+        {eraButton(names::kBirthEraProcedures, Era::Reiwa),
+            &MainWindow::selectBirthEra<Era::Reiwa>},
+        {eraButton(names::kShownEraProcedures, Era::Western),
+            &MainWindow::selectShownEra<Era::Western>},
+        {eraButton(names::kShownEraProcedures, Era::Heisei),
+            &MainWindow::selectShownEra<Era::Heisei>},
+        {eraButton(names::kShownEraProcedures, Era::Showa),
+            &MainWindow::selectShownEra<Era::Showa>},
+        {eraButton(names::kShownEraProcedures, Era::Taisho),
+            &MainWindow::selectShownEra<Era::Taisho>},
+        {eraButton(names::kShownEraProcedures, Era::Reiwa),
+            &MainWindow::selectShownEra<Era::Reiwa>},
+    };
+    return kBindings;
+}
+
 void MainWindow::bindProcedures()
 {
-    for (int i = 0; i < engine::kEraCount; ++i) {
-        const auto era = static_cast<Era>(i);
-        const int birthCode = engine::birthEraCode(era);
-        const int shownCode = engine::shownEraCode(era);
+    for (const Binding &binding : bindings())
         m_form->setProcedure(
-            names::kBirthEraProcedures[i], [this, birthCode] { selectEra(birthCode); });
-        m_form->setProcedure(
-            names::kShownEraProcedures[i], [this, shownCode] { selectEra(shownCode); });
-    }
-    m_form->setProcedure(
-        names::kShowProcedure, [this] { m_cycle.setRedrawRequest(RedrawRequest::AsEntered); });
-    m_form->setProcedure(names::kPreviousMonthProcedure,
-        [this] { m_cycle.setRedrawRequest(RedrawRequest::PreviousMonth); });
-    m_form->setProcedure(
-        names::kNextMonthProcedure, [this] { m_cycle.setRedrawRequest(RedrawRequest::NextMonth); });
-    m_form->setProcedure(names::kQuitProcedure, [this] { BUTTON4_ON(); });
-    m_form->setProcedure(names::kClearAllProcedure, [this] { BUTTON5_ON(); });
-    m_form->setProcedure(names::kRosterProcedure, [this] { m_roster->open(); });
-    m_form->setProcedure(names::kManualProcedure, [this] { BUTTON11_ON(); });
-    m_form->setProcedure(names::kThisMonthProcedure, [this] { BUTTON12_ON(); });
-    m_form->setProcedure(names::kClearNameProcedure, [this] { emptyFields({names::kName}); });
-    m_form->setProcedure(names::kClearBirthProcedure, [this] {
-        emptyFields({names::kBirthYear, names::kBirthMonth, names::kBirthDay});
-    });
-    m_form->setProcedure(names::kClearMonthProcedure, [this] {
-        emptyFields({names::kShownYear, names::kShownMonth});
-    });
+            binding.procedure, [this, command = binding.command] { (this->*command)(); });
     m_form->setAfterEvent([this] { m_cycle.afterEvent(); });
 }
 
@@ -97,18 +112,12 @@ void MainWindow::fillShownMonthFromToday()
     m_form->setText(ui::toQString(names::kShownMonth), month);
 }
 
-void MainWindow::selectEra(int code)
+void MainWindow::selectYearEra(std::string_view yearField, Era era)
 {
-    const bool birth = code == engine::birthEraCode(engine::eraOfCode(code));
-    const bool western = engine::eraOfCode(code) == Era::Western;
-    const std::string_view field = birth ? names::kBirthYear : names::kShownYear;
+    const bool western = era == Era::Western;
     if (!western)
-        setText(field, "");
-    setMaxBytes(field, western ? 4 : 2);
-    if (birth)
-        m_cycle.setBirthEra(code);
-    else
-        m_cycle.setShownEra(code);
+        setText(yearField, "");
+    setMaxBytes(yearField, western ? 4 : 2);
 }
 
 void MainWindow::emptyFields(std::initializer_list<std::string_view> fields)
@@ -117,7 +126,22 @@ void MainWindow::emptyFields(std::initializer_list<std::string_view> fields)
         setText(field, "");
 }
 
-void MainWindow::BUTTON4_ON()
+void MainWindow::showAsEntered()
+{
+    m_cycle.setRedrawRequest(RedrawRequest::AsEntered);
+}
+
+void MainWindow::showPreviousMonth()
+{
+    m_cycle.setRedrawRequest(RedrawRequest::PreviousMonth);
+}
+
+void MainWindow::showNextMonth()
+{
+    m_cycle.setRedrawRequest(RedrawRequest::NextMonth);
+}
+
+void MainWindow::confirmQuit()
 {
     const auto answer = ui::MessageBox::show(m_form.get(), u"Quorvel"_s, u"終了しますか"_s,
         ui::MessageBox::Buttons::OkCancel, ui::MessageBox::Icon::Information);
@@ -125,7 +149,7 @@ void MainWindow::BUTTON4_ON()
         endProgram(EXIT_SUCCESS);
 }
 
-void MainWindow::BUTTON5_ON()
+void MainWindow::confirmClearAll()
 {
     const auto answer
         = ui::MessageBox::show(m_form.get(), u"クリア"_s, u"表示されているデータが消えます"_s,
@@ -138,13 +162,18 @@ void MainWindow::BUTTON5_ON()
         names::kShownMonth, names::kName});
 }
 
-void MainWindow::BUTTON11_ON()
+void MainWindow::openRoster()
+{
+    m_roster->open();
+}
+
+void MainWindow::openManual()
 {
     if (!ui::openDocument(u"tamlo.pdf"_s))
         Failure::raise();
 }
 
-void MainWindow::BUTTON12_ON()
+void MainWindow::showCurrentMonth()
 {
     m_cycle.setRedrawRequest(RedrawRequest::AsEntered);
     setChecked(names::kShownEraButtons[0], true);
@@ -152,6 +181,21 @@ void MainWindow::BUTTON12_ON()
         setChecked(names::kShownEraButtons[i], false);
     setMaxBytes(names::kShownYear, 4);
     fillShownMonthFromToday();
+}
+
+void MainWindow::clearName()
+{
+    emptyFields({names::kName});
+}
+
+void MainWindow::clearBirthDate()
+{
+    emptyFields({names::kBirthYear, names::kBirthMonth, names::kBirthDay});
+}
+
+void MainWindow::clearShownMonth()
+{
+    emptyFields({names::kShownYear, names::kShownMonth});
 }
 
 std::string MainWindow::text(std::string_view control) const

@@ -1,21 +1,24 @@
 #pragma once
 
-// MAINFORM and its commands.
+// The main window and its commands.
 //
-// How a command travels: a click runs the button's procedure (BUTTON1_ON …), which
-// only sets a request on the redraw cycle — or, for the field commands (the "C"
-// buttons, クリア, 今月's filling, 終了, ヘルプ, the era buttons), acts on the fields at
-// once. After every procedure the form calls the cycle's pass (engine::RedrawCycle::
-// afterEvent), which reads EDIT1–EDIT5 and the era buttons, checks them, empties the
-// first bad field or steps the month, and calls drawChart() → chart::redrawChart onto
-// the window's surface. The roster window's buttons set the roster request; the pass
-// runs its command, whose pick sets the roster redraw flag for the next pass.
+// How a command travels: a click runs the command that bindings() binds to the
+// button's procedure name. The chart commands (showAsEntered, showPreviousMonth,
+// showNextMonth) only set a request on the redraw cycle; the others (the "C" buttons,
+// クリア, 今月's filling, 終了, ヘルプ, the era buttons) act on the fields at once.
+// After every procedure the form calls the cycle's pass (engine::RedrawCycle::
+// afterEvent), which reads the birth date and month fields and the era buttons, checks
+// them, empties the first bad field or steps the month, and calls drawChart() →
+// chart::redrawChart onto the window's surface. The roster window's buttons set the
+// roster request; the pass runs its command, whose pick sets the roster redraw flag
+// for the next pass.
 
 #include "engine/redraw_cycle.h"
 #include "roster/roster_window.h"
 #include "ui/form.h"
 
 #include <memory>
+#include <span>
 
 namespace app {
 
@@ -45,16 +48,43 @@ public:
     void rosterCommand(engine::RosterRequest request) override;
 
 private:
+    /// A click procedure of the layout and the command it runs.
+    struct Binding
+    {
+        std::string_view procedure;
+        void (MainWindow::*command)();
+    };
+    static std::span<const Binding> bindings();
+
+    // The commands, one per button.
+    void showAsEntered();
+    void showPreviousMonth();
+    void showNextMonth();
+    void confirmQuit();
+    void confirmClearAll();
+    void openRoster();
+    void openManual();
+    void showCurrentMonth();
+    void clearName();
+    void clearBirthDate();
+    void clearShownMonth();
+    template <engine::Era era> void selectBirthEra()
+    {
+        selectYearEra(engine::names::kBirthYear, era);
+        m_cycle.setBirthEra(engine::birthEraCode(era));
+    }
+    template <engine::Era era> void selectShownEra()
+    {
+        selectYearEra(engine::names::kShownYear, era);
+        m_cycle.setShownEra(engine::shownEraCode(era));
+    }
+
     void bindProcedures();
     void applyStartupSettings();
     void fillShownMonthFromToday();
-    void selectEra(int code);
+    /// An era year takes two bytes and starts empty; a Western year takes four.
+    void selectYearEra(std::string_view yearField, engine::Era era);
     void emptyFields(std::initializer_list<std::string_view> fields);
-
-    void BUTTON4_ON();
-    void BUTTON5_ON();
-    void BUTTON11_ON();
-    void BUTTON12_ON();
 
     std::unique_ptr<ui::Form> m_form;
     engine::RedrawCycle m_cycle;
