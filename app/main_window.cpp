@@ -21,7 +21,8 @@ using engine::RosterRequest;
 
 MainWindow::MainWindow()
     : m_form(std::make_unique<ui::Form>(mainLayout(), /*withSurface=*/true))
-    , m_cycle(*this)
+    , m_fields(*m_form)
+    , m_cycle(m_fields, *this)
 {
     roster::RosterWindow::Hooks hooks;
     hooks.fail = [] { Failure::raise(); };
@@ -116,14 +117,14 @@ void MainWindow::selectYearEra(std::string_view yearField, Era era)
 {
     const bool western = era == Era::Western;
     if (!western)
-        setText(yearField, "");
-    setMaxBytes(yearField, western ? 4 : 2);
+        m_fields.setText(yearField, "");
+    m_fields.setMaxBytes(yearField, western ? 4 : 2);
 }
 
 void MainWindow::emptyFields(std::initializer_list<std::string_view> fields)
 {
     for (std::string_view field : fields)
-        setText(field, "");
+        m_fields.setText(field, "");
 }
 
 void MainWindow::showAsEntered()
@@ -176,10 +177,10 @@ void MainWindow::openManual()
 void MainWindow::showCurrentMonth()
 {
     m_cycle.setRedrawRequest(RedrawRequest::AsEntered);
-    setChecked(names::kShownEraButtons[0], true);
+    m_fields.setChecked(names::kShownEraButtons[0], true);
     for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i)
-        setChecked(names::kShownEraButtons[i], false);
-    setMaxBytes(names::kShownYear, 4);
+        m_fields.setChecked(names::kShownEraButtons[i], false);
+    m_fields.setMaxBytes(names::kShownYear, 4);
     fillShownMonthFromToday();
 }
 
@@ -198,29 +199,19 @@ void MainWindow::clearShownMonth()
     emptyFields({names::kShownYear, names::kShownMonth});
 }
 
-std::string MainWindow::text(std::string_view control) const
+chart::FieldTexts MainWindow::fieldTexts() const
 {
-    return m_form->text(ui::toQString(control)).toStdString();
-}
-
-void MainWindow::setText(std::string_view control, std::string_view utf8)
-{
-    m_form->setText(ui::toQString(control), ui::toQString(utf8));
-}
-
-bool MainWindow::isChecked(std::string_view control) const
-{
-    return m_form->isChecked(ui::toQString(control));
-}
-
-void MainWindow::setChecked(std::string_view control, bool checked)
-{
-    m_form->setChecked(ui::toQString(control), checked);
-}
-
-void MainWindow::setMaxBytes(std::string_view control, int bytes)
-{
-    m_form->setMaxBytes(ui::toQString(control), bytes);
+    const auto text = [this](std::string_view field) { return m_form->text(ui::toQString(field)); };
+    chart::FieldTexts texts;
+    texts.birthYear = text(names::kBirthYear);
+    texts.birthMonth = text(names::kBirthMonth);
+    texts.birthDay = text(names::kBirthDay);
+    texts.birthEra = engine::checkedEra(m_fields, names::kBirthEraButtons).value_or(Era::Western);
+    texts.shownYear = text(names::kShownYear);
+    texts.shownMonth = text(names::kShownMonth);
+    texts.shownEra = engine::checkedEra(m_fields, names::kShownEraButtons).value_or(Era::Western);
+    texts.name = text(names::kName);
+    return texts;
 }
 
 void MainWindow::clearChartArea()
@@ -231,7 +222,9 @@ void MainWindow::clearChartArea()
 
 void MainWindow::drawChart(const engine::CheckedInput &input)
 {
-    chart::redrawChart(m_form->surface(), *this, input, ui::Clock::todayText());
+    const chart::ChartInput snapshot
+        = chart::chartInput(input, fieldTexts(), ui::Clock::todayText());
+    chart::redrawChart(m_form->surface(), snapshot);
     m_form->update();
 }
 

@@ -7,12 +7,15 @@
 // showNextMonth) only set a request on the redraw cycle; the others (the "C" buttons,
 // クリア, 今月's filling, 終了, ヘルプ, the era buttons) act on the fields at once.
 // After every procedure the form calls the cycle's pass (engine::RedrawCycle::
-// afterEvent), which reads the birth date and month fields and the era buttons, checks
-// them, empties the first bad field or steps the month, and calls drawChart() →
-// chart::redrawChart onto the window's surface. The roster window's buttons set the
+// afterEvent), which reads the birth date and month fields and the era buttons through
+// FormFields, checks them, empties the first bad field or steps the month, and calls
+// drawChart(), which takes a snapshot of the fields (chart::ChartInput) and draws it
+// with chart::redrawChart onto the window's surface. The roster window's buttons set the
 // roster request; the pass runs its command, whose pick sets the roster redraw flag
 // for the next pass.
 
+#include "app/form_fields.h"
+#include "chart/chart_input.h"
 #include "engine/redraw_cycle.h"
 #include "roster/roster_window.h"
 #include "ui/form.h"
@@ -36,12 +39,9 @@ public:
     /// codes, today's month, first pass.
     void start();
 
-    // engine::FieldPort
-    std::string text(std::string_view control) const override;
-    void setText(std::string_view control, std::string_view utf8) override;
-    bool isChecked(std::string_view control) const override;
-    void setChecked(std::string_view control, bool checked) override;
-    void setMaxBytes(std::string_view control, int bytes) override;
+    /// The input fields as they stand, as a chart reads them.
+    chart::FieldTexts fieldTexts() const;
+
     // engine::CyclePort
     void clearChartArea() override;
     void drawChart(const engine::CheckedInput &input) override;
@@ -87,6 +87,7 @@ private:
     void emptyFields(std::initializer_list<std::string_view> fields);
 
     std::unique_ptr<ui::Form> m_form;
+    FormFields m_fields;
     engine::RedrawCycle m_cycle;
     std::unique_ptr<roster::RosterWindow> m_roster;
 };

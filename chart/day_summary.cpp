@@ -13,11 +13,6 @@ namespace {
 constexpr int kGreetingColour = 3;
 constexpr int kSummaryColour = 2;
 
-engine::Date todayFrom(const QString &todayText)
-{
-    return engine::dateFromText(todayText.toStdString());
-}
-
 /// Whole counts print without a decimal point; anything else as the shortest text
 /// that reads back the same float.
 QString decimalText(float value)
@@ -55,30 +50,26 @@ QString greetingText(const QString &name)
     return u"★ "_s + name + u"さん、誕生日おめでとう"_s + u" ★"_s;
 }
 
-bool greetingDue(const engine::FieldPort &window, const engine::Date &today)
+bool greetingDue(const ChartInput &input)
 {
-    namespace names = engine::names;
-    if (window.text(names::kBirthYear).empty())
+    if (!input.birthYearEntered)
         return false;
-    const float month = engine::parseNumber(window.text(names::kBirthMonth));
-    const float day = engine::parseNumber(window.text(names::kBirthDay));
-    return today.month == month && today.day == day;
+    return input.today.month == input.birthMonth && input.today.day == input.birthDay;
 }
 
-void TANMSGE(ui::Canvas &canvas, const engine::FieldPort &window, const QString &todayText)
+void drawGreeting(ui::Canvas &canvas, const ChartInput &input)
 {
-    if (!greetingDue(window, todayFrom(todayText)))
+    if (!greetingDue(input))
         return;
-    const QString name = QString::fromStdString(window.text(engine::names::kName));
-    canvas.drawText(greetingText(name), 10, 106, kGreetingColour);
+    canvas.drawText(greetingText(input.name), 10, 106, kGreetingColour);
 }
 
-void drawDaySummary(ui::Canvas &canvas, const engine::FieldPort &window, const engine::Date &birth,
-    const QString &todayText)
+void drawDaySummary(ui::Canvas &canvas, const ChartInput &input)
 {
-    TANMSGE(canvas, window, todayText);
-    const float count = dayCount(birth, todayFrom(todayText));
-    canvas.drawText(summaryText(count, todayText), 10, 123, kSummaryColour);
+    drawGreeting(canvas, input);
+    const engine::CheckedInput &in = input.checked;
+    const float count = dayCount({in.birthYear, in.birthMonth, in.birthDay}, input.today);
+    canvas.drawText(summaryText(count, input.todayText), 10, 123, kSummaryColour);
 }
 
 } // namespace chart

@@ -2,8 +2,8 @@
 
 // The two lines above the date table: the birthday greeting and the day count.
 
+#include "chart/chart_input.h"
 #include "engine/calendar.h"
-#include "engine/field_port.h"
 
 #include <QString>
 
@@ -22,14 +22,13 @@ QString countText(float count);
 QString summaryText(float count, const QString &todayText);
 /// "★ " + name + "さん、誕生日おめでとう" + " ★"
 QString greetingText(const QString &name);
-/// Whether the greeting is due: EDIT1 not empty and today's month and day equal the
-/// birth month and day read from EDIT2 and EDIT3.
-bool greetingDue(const engine::FieldPort &window, const engine::Date &today);
+/// Whether the greeting is due: a birth year entered and today's month and day equal
+/// to the birth month and day as the fields read.
+bool greetingDue(const ChartInput &input);
 
 /// The birthday greeting at (10, 106) in colour 3 when due.
-void TANMSGE(ui::Canvas &canvas, const engine::FieldPort &window, const QString &todayText);
+void drawGreeting(ui::Canvas &canvas, const ChartInput &input);
 /// Greeting, then the summary at (10, 123) in colour 2, at the font size in force.
-void drawDaySummary(ui::Canvas &canvas, const engine::FieldPort &window, const engine::Date &birth,
-    const QString &todayText);
+void drawDaySummary(ui::Canvas &canvas, const ChartInput &input);
 
 } // namespace chart

@@ -2,6 +2,7 @@
 
 #include "chart/day_summary.h"
 #include "engine/calendar.h"
+#include "engine/month_walk.h"
 #include "engine/rhythm.h"
 #include "ui/canvas.h"
 #include "ui/strings.h"
@@ -95,9 +96,9 @@ void drawCurveFrame(ui::Canvas &canvas)
     canvas.drawLine(124, 172, 124, 220);
 }
 
-void drawSamples(ui::Canvas &canvas, float daysSinceBirthDay1, float monthLength)
+void drawSamples(ui::Canvas &canvas, const engine::MonthWalk &month)
 {
-    engine::SampleWalk walk(daysSinceBirthDay1, monthLength);
+    engine::SampleWalk walk = month.samples();
     engine::Sample sample;
     while (walk.next(sample)) {
         for (int r = 0; r < engine::kRhythmCount; ++r) {
@@ -114,18 +115,17 @@ void drawSamples(ui::Canvas &canvas, float daysSinceBirthDay1, float monthLength
     }
 }
 
-/// Day numbers and weekdays; the weekday steps read the window's fields as they stand.
-void drawDateTable(ui::Canvas &canvas, const engine::FieldPort &window,
-    const engine::CheckedInput &input, float monthLength, const engine::Date &today)
+/// Day numbers and weekdays, today's number on yellow.
+void drawDateTable(ui::Canvas &canvas, const ChartInput &input, const engine::MonthWalk &month)
 {
     canvas.setFontSize(kLabelSize);
     canvas.drawText(u"日付", 90, 141, kBlue);
     canvas.drawText(u"曜日", 90, 157, kBlack);
 
-    const bool todayShown = today.year == input.shownYear && today.month == input.shownMonth;
-    engine::WeekdayState weekdays;
-    weekdays.reset();
-    for (float d = 1; d <= monthLength; d = d + 1) {
+    const engine::Date &today = input.today;
+    const bool todayShown
+        = today.year == input.checked.shownYear && today.month == input.checked.shownMonth;
+    month.forEachDay(input.tableMonth, [&](float d, const engine::WeekdayState &weekdays) {
         const float x = dayColumnX(d);
         const bool early = d <= 9;
         if (todayShown && d == today.day) {
@@ -137,15 +137,12 @@ void drawDateTable(ui::Canvas &canvas, const engine::FieldPort &window,
         canvas.setFontSize(kLabelSize);
         canvas.drawText(QString(u' ' + QString::number(static_cast<int>(d))), x, 142, kBlue);
 
-        weekdays.SBYOUBI(window);
-        weekdays.SBYOUCAL();
-        weekdays.SBYOUKETE();
         const int remembered = canvas.fontSize();
         canvas.setFontSize(kLabelSize);
         const std::string_view name = weekdays.name();
         canvas.drawText(ui::toQString(name), early ? x + 2 : x + 6, 157, weekdays.colour());
         canvas.setFontSize(remembered);
-    }
+    });
 }
 
 } // namespace
@@ -160,8 +157,7 @@ void clearChartArea(ui::Canvas &canvas)
     canvas.fillBox(1, 139, 636, 510, kWhite);
 }
 
-void redrawChart(ui::Canvas &canvas, const engine::FieldPort &window,
-    const engine::CheckedInput &input, const QString &todayText)
+void redrawChart(ui::Canvas &canvas, const ChartInput &input)
 {
     canvas.clear();
     clearChartArea(canvas);
@@ -170,18 +166,11 @@ void redrawChart(ui::Canvas &canvas, const engine::FieldPort &window,
     drawRowLabels(canvas);
     canvas.setFontSize(kWindowSize);
 
-    const float monthLength = engine::monthLength(input.shownYear, input.shownMonth);
-    const float birthIndex = engine::dayIndex(input.birthYear, input.birthMonth, input.birthDay);
-    const float daysSinceBirthDay1
-        = engine::monthStart(input.shownYear, input.shownMonth) + 1.0f - birthIndex;
-
+    const engine::MonthWalk month(input.checked);
     drawCurveFrame(canvas);
-    drawSamples(canvas, daysSinceBirthDay1, monthLength);
-
-    const engine::Date today = engine::dateFromText(todayText.toStdString());
-    drawDateTable(canvas, window, input, monthLength, today);
-
-    drawDaySummary(canvas, window, {input.birthYear, input.birthMonth, input.birthDay}, todayText);
+    drawSamples(canvas, month);
+    drawDateTable(canvas, input, month);
+    drawDaySummary(canvas, input);
     canvas.setFontSize(kWindowSize);
 }
 

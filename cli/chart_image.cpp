@@ -12,11 +12,10 @@ QSize surfaceSize()
     return {layout.clientWidth, layout.clientHeight};
 }
 
-QImage renderChart(const engine::FieldPort &window, const engine::CheckedInput &input,
-    const QString &todayText, int scale)
+QImage renderChart(const chart::ChartInput &input, int scale)
 {
     ui::ImageCanvas canvas(surfaceSize(), scale);
-    chart::redrawChart(canvas, window, input, todayText);
+    chart::redrawChart(canvas, input);
     return canvas.image();
 }
 

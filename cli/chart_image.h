@@ -2,8 +2,7 @@
 
 // The main window's drawing surface, drawn offscreen by the window's own chart code.
 
-#include "engine/field_port.h"
-#include "engine/input_check.h"
+#include "chart/chart_input.h"
 
 #include <QImage>
 #include <QSize>
@@ -14,10 +13,9 @@ namespace cli {
 /// The main window's client area, which its surface covers: 634 × 476.
 QSize surfaceSize();
 
-/// The surface after a redraw of the checked input, K (1–4) times larger. Fonts must
-/// be set up (ui::installFontSubstitutions) and a QGuiApplication must exist.
-QImage renderChart(const engine::FieldPort &window, const engine::CheckedInput &input,
-    const QString &todayText, int scale = 1);
+/// The surface after a redraw, K (1–4) times larger. Fonts must be set up
+/// (ui::installFontSubstitutions) and a QGuiApplication must exist.
+QImage renderChart(const chart::ChartInput &input, int scale = 1);
 
 /// The same pixels with a colour table when there are 256 colours or fewer (the chart has
 /// about ten): the PNG then takes a fraction of the time and space. Otherwise the image

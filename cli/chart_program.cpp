@@ -51,33 +51,34 @@ std::optional<roster::Roster> readRosterFile(const QString &fileName, QString &e
     return std::nullopt;
 }
 
-/// The birth date and month as they would stand in the main window's fields.
-FieldTexts fieldTexts(
+/// The texts and eras as they would stand in the main window's fields.
+chart::FieldTexts fieldTexts(
     const CommandLine &line, const std::optional<roster::RosterEntry> &person, const QDate &today)
 {
-    FieldTexts texts;
+    chart::FieldTexts texts;
     if (person) {
         // As 選択・保存 puts them: the texts unchanged, read as a Western year.
         texts.birthYear = person->year;
         texts.birthMonth = person->month;
         texts.birthDay = person->day;
-        texts.birthEra = engine::birthEraCode(engine::Era::Western);
+        texts.birthEra = engine::Era::Western;
     } else {
         texts.birthYear = line.birth->year;
         texts.birthMonth = line.birth->month;
         texts.birthDay = line.birth->day;
-        texts.birthEra = engine::birthEraCode(line.birth->era);
+        texts.birthEra = line.birth->era;
     }
     if (line.month) {
         texts.shownYear = line.month->year;
         texts.shownMonth = line.month->month;
-        texts.shownEra = engine::shownEraCode(line.month->era);
+        texts.shownEra = line.month->era;
     } else {
         // Today's month as 今月 fills it: four-digit year, month without a leading zero.
         texts.shownYear = u"%1"_s.arg(today.year(), 4, 10, QChar(u'0'));
         texts.shownMonth = QString::number(today.month());
-        texts.shownEra = engine::shownEraCode(engine::Era::Western);
+        texts.shownEra = engine::Era::Western;
     }
+    texts.name = line.name ? *line.name : person ? person->name : QString();
     return texts;
 }
 
@@ -144,20 +145,19 @@ int runChartProgram(const QStringList &arguments, const QDate &localToday, QIODe
                                   .arg(today.month(), 2, 10, QChar(u'0'))
                                   .arg(today.day(), 2, 10, QChar(u'0'));
 
-    const CheckedRequest request = checkFields(fieldTexts(line, person, today));
+    const chart::FieldTexts texts = fieldTexts(line, person, today);
+    const CheckedRequest request = checkFields(texts);
     if (!request.input) {
         write(err, kProgram % request.refusal->message() % u'\n');
         return kInputRefused;
     }
-    const QString name = line.name ? *line.name : person ? person->name : QString();
-    const FieldMap window = windowFields(*request.input, name);
+    const chart::ChartInput input = chart::chartInput(*request.input, texts, todayText);
 
     QString error;
     if (!line.pngFile.isEmpty()) {
         if (beforeDrawing)
             beforeDrawing();
-        const QImage image
-            = withColourTable(renderChart(window, *request.input, todayText, line.scale));
+        const QImage image = withColourTable(renderChart(input, line.scale));
         if (!savePng(image, line.pngFile, error)) {
             write(err, kProgram % error % u'\n');
             return kOutputFailed;
@@ -165,7 +165,7 @@ int runChartProgram(const QStringList &arguments, const QDate &localToday, QIODe
     }
     if (line.jsonFile.isEmpty() && !line.days)
         return kDone;
-    const MonthReport report = buildReport(window, *request.input, todayText);
+    const MonthReport report = buildReport(input);
     if (!line.jsonFile.isEmpty() && !saveBytes(reportJson(report), line.jsonFile, out, error)) {
         write(err, kProgram % error % u'\n');
         return kOutputFailed;

@@ -3,6 +3,7 @@
 #include "chart/day_summary.h"
 #include "cli/json_text.h"
 #include "engine/calendar.h"
+#include "engine/month_walk.h"
 #include "ui/strings.h"
 
 #include <cmath>
@@ -76,28 +77,21 @@ QString dateText(float year, float month, std::optional<float> day)
     return text;
 }
 
-MonthReport buildReport(
-    const engine::FieldPort &window, const engine::CheckedInput &input, const QString &todayText)
+MonthReport buildReport(const chart::ChartInput &input)
 {
+    const engine::CheckedInput &in = input.checked;
     MonthReport report;
-    report.input = input;
-    report.todayText = todayText;
-    report.monthLength = engine::monthLength(input.shownYear, input.shownMonth);
-    const float birthIndex = engine::dayIndex(input.birthYear, input.birthMonth, input.birthDay);
-    report.daysSinceBirthDay1 = engine::daysSinceBirth(
-        birthIndex, engine::monthStart(input.shownYear, input.shownMonth), 1.0f);
+    report.input = in;
+    report.todayText = input.todayText;
+    const engine::MonthWalk month(in);
+    report.monthLength = month.length();
+    report.daysSinceBirthDay1 = month.daysSinceBirthDay1();
 
-    // The weekdays come from the same steps as the date table, one call per day.
-    engine::WeekdayState weekdays;
-    weekdays.reset();
-    for (float d = 1; d <= report.monthLength; d = d + 1) {
-        weekdays.SBYOUBI(window);
-        weekdays.SBYOUCAL();
-        weekdays.SBYOUKETE();
+    month.forEachDay(input.tableMonth, [&report](float d, const engine::WeekdayState &weekdays) {
         report.days.push_back({static_cast<int>(d), ui::toQString(weekdays.name()), 0});
-    }
+    });
 
-    engine::SampleWalk walk(report.daysSinceBirthDay1, report.monthLength);
+    engine::SampleWalk walk = month.samples();
     report.offsets = walk.offsets().values;
     engine::Sample sample;
     while (walk.next(sample)) {
@@ -117,11 +111,10 @@ MonthReport buildReport(
         report.samples.push_back(record);
     }
 
-    const engine::Date today = engine::dateFromText(todayText.toStdString());
     report.summary = chart::summaryText(
-        chart::dayCount({input.birthYear, input.birthMonth, input.birthDay}, today), todayText);
-    if (chart::greetingDue(window, today))
-        report.greeting = chart::greetingText(ui::toQString(window.text(engine::names::kName)));
+        chart::dayCount({in.birthYear, in.birthMonth, in.birthDay}, input.today), input.todayText);
+    if (chart::greetingDue(input))
+        report.greeting = chart::greetingText(input.name);
     return report;
 }
 

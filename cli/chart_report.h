@@ -4,7 +4,7 @@
 // marked on each day, and the two sentences of the chart. The same engine calls as the
 // chart's, so the numbers are those behind the picture.
 
-#include "engine/field_port.h"
+#include "chart/chart_input.h"
 #include "engine/input_check.h"
 #include "engine/rhythm.h"
 
@@ -46,10 +46,8 @@ struct MonthReport
     std::optional<QString> greeting;
 };
 
-/// Walks the month as the chart does. The window's fields give the weekdays and the
-/// greeting, as they do for the chart.
-MonthReport buildReport(
-    const engine::FieldPort &window, const engine::CheckedInput &input, const QString &todayText);
+/// Walks the month as the chart does, with the same weekdays and greeting.
+MonthReport buildReport(const chart::ChartInput &input);
 
 /// "1985-04-12"; a part that is not a whole number keeps its decimals.
 QString dateText(float year, float month, std::optional<float> day = std::nullopt);

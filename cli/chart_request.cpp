@@ -51,7 +51,7 @@ QString yearReason(int eraCode, float eraYear)
     return {};
 }
 
-Refusal explain(const engine::RawInput &raw, const FieldTexts &texts, engine::Field field)
+Refusal explain(const engine::RawInput &raw, const chart::FieldTexts &texts, engine::Field field)
 {
     Refusal refusal;
     refusal.field = field;
@@ -142,7 +142,7 @@ QString Refusal::message() const
     return fieldLabel() % u' ' % shown % u": "_s % reason;
 }
 
-CheckedRequest checkFields(const FieldTexts &texts)
+CheckedRequest checkFields(const chart::FieldTexts &texts)
 {
     engine::RawInput raw;
     raw.birthYear = numberOf(texts.birthYear);
@@ -150,8 +150,8 @@ CheckedRequest checkFields(const FieldTexts &texts)
     raw.birthDay = numberOf(texts.birthDay);
     raw.shownYear = numberOf(texts.shownYear);
     raw.shownMonth = numberOf(texts.shownMonth);
-    raw.birthEra = texts.birthEra;
-    raw.shownEra = texts.shownEra;
+    raw.birthEra = engine::birthEraCode(texts.birthEra);
+    raw.shownEra = engine::shownEraCode(texts.shownEra);
     raw.request = engine::RedrawRequest::AsEntered;
 
     CheckedRequest request;
@@ -161,47 +161,6 @@ CheckedRequest checkFields(const FieldTexts &texts)
     else
         request.refusal = explain(raw, texts, outcome.rejected);
     return request;
-}
-
-std::string FieldMap::text(std::string_view control) const
-{
-    const auto found = m_texts.find(control);
-    return found == m_texts.end() ? std::string() : found->second;
-}
-
-void FieldMap::setText(std::string_view control, std::string_view utf8)
-{
-    m_texts.insert_or_assign(std::string(control), std::string(utf8));
-}
-
-bool FieldMap::isChecked(std::string_view control) const
-{
-    return m_checked.find(control) != m_checked.end();
-}
-
-void FieldMap::setChecked(std::string_view control, bool checked)
-{
-    if (checked)
-        m_checked.emplace(control);
-    else if (const auto found = m_checked.find(control); found != m_checked.end())
-        m_checked.erase(found);
-}
-
-void FieldMap::setMaxBytes(std::string_view, int) { }
-
-FieldMap windowFields(const engine::CheckedInput &input, const QString &name)
-{
-    FieldMap fields;
-    namespace names = engine::names;
-    fields.setText(names::kBirthYear, engine::numberText(input.birthYear));
-    fields.setText(names::kBirthMonth, engine::numberText(input.birthMonth));
-    fields.setText(names::kBirthDay, engine::numberText(input.birthDay));
-    fields.setText(names::kShownYear, engine::numberText(input.shownYear));
-    fields.setText(names::kShownMonth, engine::numberText(input.shownMonth));
-    fields.setText(names::kName, name.toStdString());
-    fields.setChecked(names::eraButton(names::kBirthEraButtons, engine::Era::Western), true);
-    fields.setChecked(names::eraButton(names::kShownEraButtons, engine::Era::Western), true);
-    return fields;
 }
 
 } // namespace cli

@@ -213,22 +213,32 @@ std::string numberText(float value)
     return std::string(buffer.data(), result.ptr);
 }
 
-void WeekdayState::SBYOUBI(const FieldPort &window)
+TableMonth tableMonth(std::string_view yearText, std::string_view monthText, Era era)
 {
-    float year = parseNumber(window.text(names::kShownYear));
-    float offset = 0.0f;
-    // 西暦's button adds nothing; of the others the last checked one counts.
-    for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i) {
-        if (window.isChecked(names::kShownEraButtons[i]))
-            offset = eraOffset(shownEraCode(static_cast<Era>(i)));
-    }
+    TableMonth month;
+    float year = parseNumber(yearText);
+    const float offset = eraOffset(shownEraCode(era));
     year = year + offset;
-    m_year = year;
-    m_month = parseNumber(window.text(names::kShownMonth));
+    month.year = year;
+    month.month = parseNumber(monthText);
+    return month;
+}
+
+void WeekdayState::nextWeekday(const TableMonth &month)
+{
+    countDay(month);
+    computeNumber();
+    lookUpName();
+}
+
+void WeekdayState::countDay(const TableMonth &month)
+{
+    m_year = month.year;
+    m_month = month.month;
     m_dayCounter = m_dayCounter + 1.0f;
 }
 
-void WeekdayState::SBYOUCAL()
+void WeekdayState::computeNumber()
 {
     float y = m_year;
     float m = m_month;
@@ -255,7 +265,7 @@ void WeekdayState::SBYOUCAL()
     m_number = number >= 0.0f && number <= 6.0f ? static_cast<int>(number) : 0;
 }
 
-void WeekdayState::SBYOUKETE()
+void WeekdayState::lookUpName()
 {
     m_name = weekdayName(m_number);
     m_colour = weekdayColour(m_number);

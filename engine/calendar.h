@@ -4,7 +4,6 @@
 // all its numbers; each stored intermediate is rounded to float.
 
 #include "engine/control_names.h"
-#include "engine/field_port.h"
 
 #include <string>
 #include <string_view>
@@ -51,17 +50,25 @@ float parseNumber(std::string_view text);
 /// 2024 → "2024", 3.5 → "3.5".
 std::string numberText(float value);
 
-/// The weekday of each day of the date table. The three steps keep their shared
-/// state between calls and are called once per day, in day order, after reset().
+/// The year and month in which the date table counts its weekdays, read from the
+/// displayed month's fields as they stand: the year's number plus the offset of the
+/// display era, and the month's number. "6" in 令和, "1" → 2024, 1.
+struct TableMonth
+{
+    float year = 0;
+    float month = 0;
+};
+TableMonth tableMonth(std::string_view yearText, std::string_view monthText, Era era);
+
+/// The weekday of each day of the date table, counted once per day, in day order,
+/// after reset().
 class WeekdayState
 {
 public:
     void reset() { m_dayCounter = 0; }
 
-    /// Reads the displayed month's fields and era buttons, counts the next day.
-    void SBYOUBI(const FieldPort &window);
-    void SBYOUCAL();
-    void SBYOUKETE();
+    /// Counts the next day of the month and works out its weekday.
+    void nextWeekday(const TableMonth &month);
 
     float year() const { return m_year; }
     float month() const { return m_month; }
@@ -71,6 +78,10 @@ public:
     int colour() const { return m_colour; }
 
 private:
+    void countDay(const TableMonth &month);
+    void computeNumber();
+    void lookUpName();
+
     float m_year = 0;
     float m_month = 0;
     float m_dayCounter = 0;

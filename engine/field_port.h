@@ -1,5 +1,8 @@
 #pragma once
 
+#include "engine/control_names.h"
+
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,5 +22,16 @@ public:
     /// Maximum text length in code-page-932 bytes.
     virtual void setMaxBytes(std::string_view control, int bytes) = 0;
 };
+
+/// The era of the last checked button of a group; nothing when none is checked.
+inline std::optional<Era> checkedEra(const FieldPort &fields, const names::EraNames &buttons)
+{
+    std::optional<Era> era;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (fields.isChecked(buttons[i]))
+            era = static_cast<Era>(i);
+    }
+    return era;
+}
 
 } // namespace engine

@@ -11,18 +11,14 @@ namespace {
 // Examined in order, each checked button sets the code: the last checked one counts,
 // and with none checked the previous code stays.
 int eraFromButtons(
-    const FieldPort &port, const names::EraNames &buttons, int (*code)(Era), int previous)
+    const FieldPort &fields, const names::EraNames &buttons, int (*code)(Era), int previous)
 {
-    int found = previous;
-    for (std::size_t i = 0; i < buttons.size(); ++i) {
-        if (port.isChecked(buttons[i]))
-            found = code(static_cast<Era>(i));
-    }
-    return found;
+    const std::optional<Era> era = checkedEra(fields, buttons);
+    return era ? code(*era) : previous;
 }
 
 // 4 bytes for a Western year, 2 for an era year; unchanged when no button is checked.
-void limitYearField(CyclePort &port, std::string_view field, const names::EraNames &buttons)
+void limitYearField(FieldPort &port, std::string_view field, const names::EraNames &buttons)
 {
     if (port.isChecked(buttons[0])) {
         port.setMaxBytes(field, 4);
@@ -53,14 +49,14 @@ void RedrawCycle::afterEvent()
         if (m_rosterRequest != RosterRequest::None) {
             // The roster command may set the roster redraw flag; the next pass serves it.
             const RosterRequest request = m_rosterRequest;
-            m_port.rosterCommand(request);
+            m_window.rosterCommand(request);
             resetRequests();
             continue;
         }
-        limitYearField(m_port, names::kBirthYear, names::kBirthEraButtons);
-        limitYearField(m_port, names::kShownYear, names::kShownEraButtons);
+        limitYearField(m_fields, names::kBirthYear, names::kBirthEraButtons);
+        limitYearField(m_fields, names::kShownYear, names::kShownEraButtons);
         if (!m_firstPassDone)
-            m_port.clearChartArea();
+            m_window.clearChartArea();
         m_firstPassDone = true;
         resetRequests();
         return;
@@ -76,18 +72,18 @@ void RedrawCycle::resetRequests()
 
 void RedrawCycle::readEraCodes()
 {
-    m_birthEra = eraFromButtons(m_port, names::kBirthEraButtons, birthEraCode, m_birthEra);
-    m_shownEra = eraFromButtons(m_port, names::kShownEraButtons, shownEraCode, m_shownEra);
+    m_birthEra = eraFromButtons(m_fields, names::kBirthEraButtons, birthEraCode, m_birthEra);
+    m_shownEra = eraFromButtons(m_fields, names::kShownEraButtons, shownEraCode, m_shownEra);
 }
 
 void RedrawCycle::readCheckAndDraw()
 {
     RawInput raw;
-    raw.birthYear = parseNumber(m_port.text(names::kBirthYear));
-    raw.birthMonth = parseNumber(m_port.text(names::kBirthMonth));
-    raw.birthDay = parseNumber(m_port.text(names::kBirthDay));
-    raw.shownYear = parseNumber(m_port.text(names::kShownYear));
-    raw.shownMonth = parseNumber(m_port.text(names::kShownMonth));
+    raw.birthYear = parseNumber(m_fields.text(names::kBirthYear));
+    raw.birthMonth = parseNumber(m_fields.text(names::kBirthMonth));
+    raw.birthDay = parseNumber(m_fields.text(names::kBirthDay));
+    raw.shownYear = parseNumber(m_fields.text(names::kShownYear));
+    raw.shownMonth = parseNumber(m_fields.text(names::kShownMonth));
     readEraCodes();
     raw.birthEra = m_birthEra;
     raw.shownEra = m_shownEra;
@@ -95,18 +91,18 @@ void RedrawCycle::readCheckAndDraw()
 
     const CheckOutcome outcome = checkInput(raw);
     if (outcome.stepped) {
-        m_port.setMaxBytes(names::kShownYear, 4);
-        m_port.setText(names::kShownMonth, numberText(outcome.stepped->shownMonth));
-        m_port.setText(names::kShownYear, numberText(outcome.stepped->shownYear));
-        m_port.setChecked(names::kShownEraButtons[0], true);
+        m_fields.setMaxBytes(names::kShownYear, 4);
+        m_fields.setText(names::kShownMonth, numberText(outcome.stepped->shownMonth));
+        m_fields.setText(names::kShownYear, numberText(outcome.stepped->shownYear));
+        m_fields.setChecked(names::kShownEraButtons[0], true);
         for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i)
-            m_port.setChecked(names::kShownEraButtons[i], false);
+            m_fields.setChecked(names::kShownEraButtons[i], false);
     }
     if (outcome.rejected != Field::None) {
-        m_port.setText(fieldName(outcome.rejected), "");
+        m_fields.setText(fieldName(outcome.rejected), "");
         return;
     }
-    m_port.drawChart(outcome.input);
+    m_window.drawChart(outcome.input);
 }
 
 } // namespace engine

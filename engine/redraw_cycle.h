@@ -9,9 +9,10 @@
 namespace engine {
 
 /// What the cycle asks of the window beyond its fields.
-class CyclePort : public FieldPort
+class CyclePort
 {
 public:
+    virtual ~CyclePort() = default;
     /// White chart area (first pass of the wait loop).
     virtual void clearChartArea() = 0;
     /// Draws the whole chart for a checked input.
@@ -25,8 +26,10 @@ class RedrawCycle
 public:
     static constexpr int kRosterRedraw = 12;
 
-    explicit RedrawCycle(CyclePort &port)
-        : m_port(port)
+    /// fields: the main window's fields, which the cycle reads and writes; window: the rest.
+    RedrawCycle(FieldPort &fields, CyclePort &window)
+        : m_fields(fields)
+        , m_window(window)
     { }
 
     void setRedrawRequest(RedrawRequest request) { m_redrawRequest = request; }
@@ -54,7 +57,8 @@ private:
     void readEraCodes();
     void resetRequests();
 
-    CyclePort &m_port;
+    FieldPort &m_fields;
+    CyclePort &m_window;
     RedrawRequest m_redrawRequest = RedrawRequest::None;
     RosterRequest m_rosterRequest = RosterRequest::None;
     int m_rosterRedrawFlag = 0;

@@ -2,6 +2,7 @@
 
 #include "app/layouts/main_layout.h"
 #include "chart/month_chart.h"
+#include "engine/field_port.h"
 #include "engine/redraw_cycle.h"
 #include "roster/roster_file.h"
 #include "ui/cp932.h"
@@ -31,16 +32,17 @@ bool checkRosterBytes(QByteArrayView bytes)
 
 namespace {
 
-constexpr std::array<std::string_view, 6> kTextFields {
-    "EDIT1", "EDIT2", "EDIT3", "EDIT4", "EDIT5", "EDIT26"};
-constexpr std::array<std::string_view, 5> kBirthButtons {
-    "RADIO1", "RADIO2", "RADIO3", "RADIO4", "RADIO5"};
-constexpr std::array<std::string_view, 5> kShownButtons {
-    "RADIO6", "RADIO7", "RADIO8", "RADIO9", "RADIO10"};
+namespace names = engine::names;
+
+// In the order the input gives them.
+constexpr std::array<std::string_view, 6> kTextFields {names::kBirthYear, names::kBirthMonth,
+    names::kBirthDay, names::kShownYear, names::kShownMonth, names::kName};
+constexpr const names::EraNames &kBirthButtons = names::kBirthEraButtons;
+constexpr const names::EraNames &kShownButtons = names::kShownEraButtons;
 
 /// The main window's fields as a map; texts pass through QString as they do in the
 /// window, so invalid UTF-8 arrives as U+FFFD.
-class MapWindow : public engine::CyclePort
+class MapWindow : public engine::CyclePort, public engine::FieldPort
 {
 public:
     explicit MapWindow(QString today)
@@ -74,7 +76,7 @@ public:
     void clearChartArea() override { chart::clearChartArea(m_canvas); }
     void drawChart(const engine::CheckedInput &input) override
     {
-        chart::redrawChart(m_canvas, *this, input, m_today);
+        chart::redrawChart(m_canvas, chart::chartInput(input, fieldTexts(), m_today));
         ++m_draws;
     }
     void rosterCommand(engine::RosterRequest) override { }
@@ -82,6 +84,22 @@ public:
     int draws() const { return m_draws; }
 
 private:
+    chart::FieldTexts fieldTexts() const
+    {
+        const auto textOf
+            = [this](std::string_view field) { return QString::fromStdString(text(field)); };
+        chart::FieldTexts texts;
+        texts.birthYear = textOf(names::kBirthYear);
+        texts.birthMonth = textOf(names::kBirthMonth);
+        texts.birthDay = textOf(names::kBirthDay);
+        texts.shownYear = textOf(names::kShownYear);
+        texts.shownMonth = textOf(names::kShownMonth);
+        texts.shownEra
+            = engine::checkedEra(*this, names::kShownEraButtons).value_or(engine::Era::Western);
+        texts.name = textOf(names::kName);
+        return texts;
+    }
+
     QString m_today;
     ui::ImageCanvas m_canvas;
     std::map<std::string, std::string, std::less<>> m_texts;
@@ -89,7 +107,7 @@ private:
     int m_draws = 0;
 };
 
-void setButtons(MapWindow &window, const std::array<std::string_view, 5> &buttons, unsigned bits)
+void setButtons(MapWindow &window, const names::EraNames &buttons, unsigned bits)
 {
     for (std::size_t i = 0; i < buttons.size(); ++i)
         window.setChecked(buttons[i], (bits >> i) & 1u);
@@ -117,7 +135,7 @@ bool checkInputRedraw(QByteArrayView bytes)
         rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
     }
 
-    engine::RedrawCycle cycle(window);
+    engine::RedrawCycle cycle(window, window);
     cycle.setBirthEra(int(byte(0) >> 5) % 5 + 1);
     cycle.setShownEra(int(byte(1) >> 5) % 5 + 6);
     cycle.afterEvent(); // the first pass, as at start-up
@@ -131,7 +149,7 @@ bool checkInputRedraw(QByteArrayView bytes)
         return false;
     // A month that was stepped and drawn shows its year in Western form.
     if (request != engine::RedrawRequest::AsEntered && window.draws() == 1) {
-        if (!window.isChecked("RADIO6"))
+        if (!window.isChecked(kShownButtons[0]))
             return false;
         for (std::size_t i = 1; i < kShownButtons.size(); ++i) {
             if (window.isChecked(kShownButtons[i]))

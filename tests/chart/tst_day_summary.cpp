@@ -3,31 +3,8 @@
 #include "chart/day_summary.h"
 
 #include <QTest>
-#include <map>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-class Fields : public engine::FieldPort
-{
-public:
-    std::map<std::string, std::string, std::less<>> texts;
-    std::string text(std::string_view control) const override
-    {
-        const auto it = texts.find(control);
-        return it == texts.end() ? std::string() : it->second;
-    }
-    void setText(std::string_view control, std::string_view utf8) override
-    {
-        texts[std::string(control)] = std::string(utf8);
-    }
-    bool isChecked(std::string_view) const override { return false; }
-    void setChecked(std::string_view, bool) override { }
-    void setMaxBytes(std::string_view, int) override { }
-};
-
-} // namespace
 
 class TestDaySummary : public QObject
 {
@@ -117,12 +94,12 @@ void TestDaySummary::greeting()
     QFETCH(QString, day);
     QFETCH(QDate, today);
     QFETCH(bool, due);
-    Fields fields;
-    fields.setText("EDIT1", year.toStdString());
-    fields.setText("EDIT2", month.toStdString());
-    fields.setText("EDIT3", day.toStdString());
-    const engine::Date date {float(today.year()), float(today.month()), float(today.day())};
-    QCOMPARE(chart::greetingDue(fields, date), due);
+    chart::FieldTexts fields;
+    fields.birthYear = year;
+    fields.birthMonth = month;
+    fields.birthDay = day;
+    const QString todayText = today.toString(u"yyyy/MM/dd"_s);
+    QCOMPARE(chart::greetingDue(chart::chartInput({}, fields, todayText)), due);
 }
 
 void TestDaySummary::greetingText()

@@ -197,8 +197,8 @@ void TestCliCommandLine::eraYearsConvert()
     QFETCH(float, shownYear);
     const cli::EraDate b = *cli::parseDate(birth);
     const cli::EraDate m = *cli::parseMonth(month);
-    const cli::CheckedRequest request = cli::checkFields({b.year, b.month, b.day,
-        engine::birthEraCode(b.era), m.year, m.month, engine::shownEraCode(m.era)});
+    const cli::CheckedRequest request
+        = cli::checkFields({b.year, b.month, b.day, b.era, m.year, m.month, m.era, {}});
     QVERIFY2(request.input, qPrintable(request.refusal->message()));
     QCOMPARE(request.input->birthYear, birthYear);
     QCOMPARE(request.input->shownYear, shownYear);
@@ -258,8 +258,8 @@ void TestCliCommandLine::refusals()
     QFETCH(QString, message);
     const cli::EraDate b = *cli::parseDate(birth);
     const cli::EraDate m = *cli::parseMonth(month);
-    const cli::CheckedRequest request = cli::checkFields({b.year, b.month, b.day,
-        engine::birthEraCode(b.era), m.year, m.month, engine::shownEraCode(m.era)});
+    const cli::CheckedRequest request
+        = cli::checkFields({b.year, b.month, b.day, b.era, m.year, m.month, m.era, {}});
     if (message.isEmpty()) {
         QVERIFY2(request.input, qPrintable(request.refusal->message()));
         return;

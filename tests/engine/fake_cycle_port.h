@@ -3,6 +3,8 @@
 // The main window as the engine sees it, kept in maps, with a log of every call that
 // changes something, so that tests can check what the cycle did and in which order.
 
+#include "engine/calendar.h"
+#include "engine/field_port.h"
 #include "engine/redraw_cycle.h"
 
 #include <functional>
@@ -10,7 +12,7 @@
 #include <string>
 #include <vector>
 
-class FakeCyclePort : public engine::CyclePort
+class FakeCyclePort : public engine::CyclePort, public engine::FieldPort
 {
 public:
     std::map<std::string, std::string, std::less<>> texts;
@@ -69,3 +71,12 @@ public:
             onRosterCommand(request);
     }
 };
+
+/// The month the date table counts its weekdays in, read from the fields as the window
+/// reads them for a chart.
+inline engine::TableMonth tableMonthOf(const engine::FieldPort &window)
+{
+    namespace names = engine::names;
+    return engine::tableMonth(window.text(names::kShownYear), window.text(names::kShownMonth),
+        engine::checkedEra(window, names::kShownEraButtons).value_or(engine::Era::Western));
+}

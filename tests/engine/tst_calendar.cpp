@@ -312,9 +312,7 @@ void TestCalendar::weekdaysOfJanuary2024()
     WeekdayState state;
     state.reset();
     for (int day = 1; day <= 31; ++day) {
-        state.SBYOUBI(window);
-        state.SBYOUCAL();
-        state.SBYOUKETE();
+        state.nextWeekday(tableMonthOf(window));
         QCOMPARE_EXACT(state.day(), float(day));
         QCOMPARE_EXACT(state.year(), 2024.0f);
         QCOMPARE(state.number(), (day - 1) % 7);
@@ -349,9 +347,7 @@ void TestCalendar::firstWeekday()
     window.selectEras("RADIO1", eraButton.toStdString());
     WeekdayState state;
     state.reset();
-    state.SBYOUBI(window);
-    state.SBYOUCAL();
-    state.SBYOUKETE();
+    state.nextWeekday(tableMonthOf(window));
     QCOMPARE(utf8(state.name()), name);
 }
 
@@ -367,9 +363,7 @@ void TestCalendar::weekdaysMatchCivilCalendar()
             state.reset();
             const auto length = static_cast<unsigned>(monthLength(float(y), float(m)));
             for (unsigned d = 1; d <= length; ++d) {
-                state.SBYOUBI(window);
-                state.SBYOUCAL();
-                state.SBYOUKETE();
+                state.nextWeekday(tableMonthOf(window));
                 QCOMPARE(state.number(), civilWeekday(y, m, d));
             }
         }

@@ -106,9 +106,7 @@ void SoakDriver::startWindow()
     m_window = std::make_unique<SoakWindow>();
     m_window->onDrawChart = [this](const engine::CheckedInput &input) {
         m_picture.kind = ExpectedPicture::Kind::Chart;
-        m_picture.input = input;
-        m_picture.fields = FieldSnapshot(*m_window);
-        m_picture.today = ui::Clock::todayText();
+        m_picture.input = chart::chartInput(input, m_window->fieldTexts(), ui::Clock::todayText());
         m_pictureChanged = true;
         ++m_counts.charts;
     };

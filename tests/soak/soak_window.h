@@ -4,34 +4,12 @@
 // the picture the window must show worked out independently on a fresh surface.
 
 #include "app/main_window.h"
-#include "engine/field_port.h"
+#include "chart/chart_input.h"
 
 #include <QImage>
-#include <QString>
 #include <functional>
-#include <map>
-#include <string>
 
 namespace soak {
-
-/// The main window's fields and era buttons frozen at one moment; the chart reads
-/// them while it draws (weekdays, greeting).
-class FieldSnapshot : public engine::FieldPort
-{
-public:
-    FieldSnapshot() = default;
-    explicit FieldSnapshot(const engine::FieldPort &window);
-
-    std::string text(std::string_view control) const override;
-    void setText(std::string_view control, std::string_view utf8) override;
-    bool isChecked(std::string_view control) const override;
-    void setChecked(std::string_view control, bool checked) override;
-    void setMaxBytes(std::string_view, int) override { }
-
-private:
-    std::map<std::string, std::string, std::less<>> m_texts;
-    std::map<std::string, bool, std::less<>> m_checked;
-};
 
 /// What the window's surface must hold after the last action.
 struct ExpectedPicture
@@ -40,12 +18,10 @@ struct ExpectedPicture
         FirstPass, ///< the window's background with a white chart area
         Cleared, ///< クリア answered OK: the bare background
         Picked, ///< 選択・保存 whose birth date was refused: background, white chart area
-        Chart, ///< the chart of `input`, drawn with the fields as they stood
+        Chart, ///< the chart of `input`, taken with the fields as they stood
     };
     Kind kind = Kind::FirstPass;
-    engine::CheckedInput input;
-    FieldSnapshot fields;
-    QString today;
+    chart::ChartInput input;
 
     /// The picture, drawn from nothing onto a new surface of the given size.
     QImage render(QSize size) const;
