@@ -28,7 +28,6 @@ MainWindow::MainWindow()
     hooks.fail = [] { Failure::raise(); };
     hooks.setRosterRequest = [this](RosterRequest request) { m_cycle.setRosterRequest(request); };
     hooks.afterEvent = [this] { m_cycle.afterEvent(); };
-    hooks.setRosterRedrawFlag = [this] { m_cycle.setRosterRedrawFlag(); };
     m_roster = std::make_unique<roster::RosterWindow>(*m_form, std::move(hooks));
     bindProcedures();
     // Closing through the frame ends the program at once, without a question.
@@ -44,7 +43,7 @@ void MainWindow::start()
     Failure::install(m_form.get(), [this] { m_roster->releaseOnTop(); });
     m_cycle.setBirthEra(engine::birthEraCode(Era::Western));
     m_cycle.setShownEra(engine::shownEraCode(Era::Western));
-    fillShownMonthFromToday();
+    setCurrentMonth();
     m_cycle.afterEvent();
 }
 
@@ -106,11 +105,38 @@ void MainWindow::bindProcedures()
     m_form->setAfterEvent([this] { m_cycle.afterEvent(); });
 }
 
-void MainWindow::fillShownMonthFromToday()
+void MainWindow::setCurrentMonth()
 {
     const auto [year, month] = ui::Clock::monthFieldTexts();
-    m_form->setText(ui::toQString(names::kShownYear), year);
-    m_form->setText(ui::toQString(names::kShownMonth), month);
+    engine::showWesternMonth(m_fields, year.toStdString(), month.toStdString());
+}
+
+void MainWindow::showPersonThisMonth(const roster::RosterEntry &person)
+{
+    setCurrentMonth();
+    // The birth date is read as a Western year, the texts go in as typed.
+    m_fields.setChecked(names::kBirthEraButtons[0], true);
+    for (std::size_t i = 1; i < names::kBirthEraButtons.size(); ++i)
+        m_fields.setChecked(names::kBirthEraButtons[i], false);
+    const auto setText = [this](std::string_view field, const QString &text) {
+        m_form->setText(ui::toQString(field), text);
+    };
+    setText(names::kBirthYear, person.year);
+    setText(names::kBirthMonth, person.month);
+    setText(names::kBirthDay, person.day);
+    setText(names::kName, person.name);
+}
+
+void MainWindow::showPick(const roster::RosterEntry &person)
+{
+    showPersonThisMonth(person);
+    m_form->hide();
+    m_form->show();
+    m_cycle.setRosterRedrawFlag();
+    ui::ImageCanvas &surface = m_form->surface();
+    surface.clear();
+    chart::clearChartArea(surface, chart::kPickArea);
+    m_form->update();
 }
 
 void MainWindow::selectYearEra(std::string_view yearField, Era era)
@@ -177,11 +203,7 @@ void MainWindow::openManual()
 void MainWindow::showCurrentMonth()
 {
     m_cycle.setRedrawRequest(RedrawRequest::AsEntered);
-    m_fields.setChecked(names::kShownEraButtons[0], true);
-    for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i)
-        m_fields.setChecked(names::kShownEraButtons[i], false);
-    m_fields.setMaxBytes(names::kShownYear, 4);
-    fillShownMonthFromToday();
+    setCurrentMonth();
 }
 
 void MainWindow::clearName()
@@ -232,8 +254,10 @@ void MainWindow::rosterCommand(RosterRequest request)
 {
     if (request == RosterRequest::ClearRow)
         m_roster->clearCommand();
-    else if (request == RosterRequest::SaveAndPick)
-        m_roster->saveAndPick();
+    else if (request == RosterRequest::SaveAndPick) {
+        if (const std::optional<roster::RosterEntry> person = m_roster->saveAndPick())
+            showPick(*person);
+    }
 }
 
 } // namespace app

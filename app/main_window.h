@@ -42,6 +42,11 @@ public:
     /// The input fields as they stand, as a chart reads them.
     chart::FieldTexts fieldTexts() const;
 
+    /// What a roster pick leads to: the person's birth date for this month, both in
+    /// Western years, on a cleared surface; the roster redraw flag asks the next pass
+    /// to draw it.
+    void showPick(const roster::RosterEntry &person);
+
     // engine::CyclePort
     void clearChartArea() override;
     void drawChart(const engine::CheckedInput &input) override;
@@ -81,7 +86,9 @@ private:
 
     void bindProcedures();
     void applyStartupSettings();
-    void fillShownMonthFromToday();
+    /// Today's month as a Western year into the displayed month's fields.
+    void setCurrentMonth();
+    void showPersonThisMonth(const roster::RosterEntry &person);
     /// An era year takes two bytes and starts empty; a Western year takes four.
     void selectYearEra(std::string_view yearField, engine::Era era);
     void emptyFields(std::initializer_list<std::string_view> fields);

@@ -152,9 +152,9 @@ float dayColumnX(float day)
     return day <= 9 ? 122 + 16 * (day - 1) : 262 + 16 * (day - 10);
 }
 
-void clearChartArea(ui::Canvas &canvas)
+void clearChartArea(ui::Canvas &canvas, const WhiteArea &area)
 {
-    canvas.fillBox(1, 139, 636, 510, kWhite);
+    canvas.fillBox(area.left, area.top, area.right, area.bottom, kWhite);
 }
 
 void redrawChart(ui::Canvas &canvas, const ChartInput &input)

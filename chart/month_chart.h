@@ -13,8 +13,19 @@ class Canvas;
 
 namespace chart {
 
-/// White chart area below the controls.
-void clearChartArea(ui::Canvas &canvas);
+/// A white area of the surface, both corners included.
+struct WhiteArea
+{
+    float left, top, right, bottom;
+};
+/// The chart area below the controls, as the first pass and every redraw whiten it.
+inline constexpr WhiteArea kChartArea {1, 139, 636, 510};
+/// What a roster pick whitens before its redraw. Its bottom edge was chosen apart from
+/// kChartArea's and lies lower, but both lie below the surface's bottom (y = 475), so
+/// the two give the same picture.
+inline constexpr WhiteArea kPickArea {1, 139, 636, 520};
+
+void clearChartArea(ui::Canvas &canvas, const WhiteArea &area = kChartArea);
 
 /// Draws the whole chart, after clearing the window. Leaves the font size at 16.
 void redrawChart(ui::Canvas &canvas, const ChartInput &input);

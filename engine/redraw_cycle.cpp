@@ -34,6 +34,16 @@ void limitYearField(FieldPort &port, std::string_view field, const names::EraNam
 
 } // namespace
 
+void showWesternMonth(FieldPort &fields, std::string_view year, std::string_view month)
+{
+    fields.setMaxBytes(names::kShownYear, 4);
+    fields.setText(names::kShownMonth, month);
+    fields.setText(names::kShownYear, year);
+    fields.setChecked(names::kShownEraButtons[0], true);
+    for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i)
+        fields.setChecked(names::kShownEraButtons[i], false);
+}
+
 void RedrawCycle::afterEvent()
 {
     for (;;) {
@@ -91,12 +101,8 @@ void RedrawCycle::readCheckAndDraw()
 
     const CheckOutcome outcome = checkInput(raw);
     if (outcome.stepped) {
-        m_fields.setMaxBytes(names::kShownYear, 4);
-        m_fields.setText(names::kShownMonth, numberText(outcome.stepped->shownMonth));
-        m_fields.setText(names::kShownYear, numberText(outcome.stepped->shownYear));
-        m_fields.setChecked(names::kShownEraButtons[0], true);
-        for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i)
-            m_fields.setChecked(names::kShownEraButtons[i], false);
+        showWesternMonth(m_fields, numberText(outcome.stepped->shownYear),
+            numberText(outcome.stepped->shownMonth));
     }
     if (outcome.rejected != Field::None) {
         m_fields.setText(fieldName(outcome.rejected), "");

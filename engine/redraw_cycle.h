@@ -21,6 +21,10 @@ public:
     virtual void rosterCommand(RosterRequest request) = 0;
 };
 
+/// Puts a month into the displayed month's fields as a Western year: the year field
+/// takes four bytes again, the texts go in, and 西暦 is checked in the display group.
+void showWesternMonth(FieldPort &fields, std::string_view year, std::string_view month);
+
 class RedrawCycle
 {
 public:

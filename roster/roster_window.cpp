@@ -3,11 +3,11 @@
 #include "app/layouts/roster_layout.h"
 #include "engine/control_names.h"
 #include "roster/roster_file.h"
-#include "ui/clock.h"
 #include "ui/form.h"
 #include "ui/message_box.h"
 #include "ui/strings.h"
 
+#include <QWidget>
 #include <optional>
 
 using namespace Qt::StringLiterals;
@@ -21,8 +21,6 @@ namespace {
 
 // A double quote would be written unescaped and break the next reading of the file.
 const QString kRefused = u"\""_s;
-
-constexpr int kChartWhite = 15;
 
 /// The roster as the file holds it; a missing file is created with ten empty entries.
 std::optional<Roster> readOrCreate(const QString &fileName)
@@ -66,7 +64,7 @@ RosterEntry rowEntry(const ui::Form &form, std::size_t row)
 
 } // namespace
 
-RosterWindow::RosterWindow(ui::Form &mainWindow, Hooks hooks, QString fileName)
+RosterWindow::RosterWindow(QWidget &mainWindow, Hooks hooks, QString fileName)
     : m_main(mainWindow)
     , m_hooks(std::move(hooks))
     , m_fileName(std::move(fileName))
@@ -156,49 +154,22 @@ void RosterWindow::clearCommand()
         m_form->setAlwaysOnTop(true);
 }
 
-void RosterWindow::saveAndPick()
+std::optional<RosterEntry> RosterWindow::saveAndPick()
 {
     if (!m_form)
-        return;
+        return std::nullopt;
     Roster roster;
     for (std::size_t k = 0; k < roster.size(); ++k)
         roster[k] = rowEntry(*m_form, k);
-    // A failed save leaves the main window as it was and the roster open.
+    // A failed save leaves the roster open and nothing picked.
     if (!writeRoster(roster, m_fileName)) {
         m_hooks.fail();
-        return;
+        return std::nullopt;
     }
     const std::optional<std::size_t> row = selectedRow(*m_form);
     const RosterEntry picked = row ? roster[*row] : RosterEntry {};
     close();
-
-    const auto name = [](std::string_view control) { return ui::toQString(control); };
-    // The displayed month becomes today's, as a Western year.
-    m_main.setChecked(name(names::kShownEraButtons[0]), true);
-    for (std::size_t i = 1; i < names::kShownEraButtons.size(); ++i)
-        m_main.setChecked(name(names::kShownEraButtons[i]), false);
-    m_main.setMaxBytes(name(names::kShownYear), 4);
-    const auto [year, month] = ui::Clock::monthFieldTexts();
-    m_main.setText(name(names::kShownYear), year);
-    m_main.setText(name(names::kShownMonth), month);
-
-    // The birth date is read as a Western year, the texts go in as typed.
-    m_main.setChecked(name(names::kBirthEraButtons[0]), true);
-    for (std::size_t i = 1; i < names::kBirthEraButtons.size(); ++i)
-        m_main.setChecked(name(names::kBirthEraButtons[i]), false);
-    m_main.setText(name(names::kBirthYear), picked.year);
-    m_main.setText(name(names::kBirthMonth), picked.month);
-    m_main.setText(name(names::kBirthDay), picked.day);
-    m_main.setText(name(names::kName), picked.name);
-
-    m_main.hide();
-    m_main.show();
-    m_hooks.setRosterRedrawFlag();
-
-    ui::ImageCanvas &surface = m_main.surface();
-    surface.clear();
-    surface.fillBox(1, 139, 636, 520, kChartWhite);
-    m_main.update();
+    return picked;
 }
 
 void RosterWindow::close()

@@ -1,15 +1,18 @@
 #pragma once
 
-// The roster window FORM2: ten people with their birth dates, kept in "tamlo.dat".
-// Its two buttons only set the roster request; the redraw cycle then runs
-// clearCommand() or saveAndPick().
+// The roster window: ten people with their birth dates, kept in "tamlo.dat". Its two
+// buttons only set the roster request; the redraw cycle then runs clearCommand() or
+// saveAndPick(), whose pick the main window shows.
 
 #include "engine/control_names.h"
+#include "roster/roster_file.h"
 
-#include <QPointer>
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
+
+class QWidget;
 
 namespace ui {
 class Form;
@@ -25,10 +28,10 @@ public:
         std::function<void()> fail; ///< the failure handler
         std::function<void(engine::RosterRequest)> setRosterRequest;
         std::function<void()> afterEvent; ///< the redraw cycle's pass
-        std::function<void()> setRosterRedrawFlag; ///< the pick asks for a redraw
     };
 
-    RosterWindow(ui::Form &mainWindow, Hooks hooks, QString fileName = QStringLiteral("tamlo.dat"));
+    /// mainWindow owns the questions and is hidden while one is asked.
+    RosterWindow(QWidget &mainWindow, Hooks hooks, QString fileName = rosterFileName());
     ~RosterWindow();
 
     /// 誕生日データ: opens the window on top and fills it from the file. When it is
@@ -36,9 +39,11 @@ public:
     void open();
     /// RosterRequest::ClearRow: asks, then empties the selected row (the file is untouched).
     void clearCommand();
-    /// RosterRequest::SaveAndPick: saves all rows, puts the selected person into the main
-    /// window for today's month and asks for a redraw.
-    void saveAndPick();
+    /// RosterRequest::SaveAndPick: saves all rows and closes the window. Gives the
+    /// selected person (empty texts when no row is selected), or nothing when the
+    /// window is closed or the save failed (the failure handler has been called, and
+    /// the window stays open).
+    std::optional<RosterEntry> saveAndPick();
 
     bool isOpen() const;
     /// The open window, or nullptr.
@@ -49,7 +54,7 @@ public:
 private:
     void close();
 
-    ui::Form &m_main;
+    QWidget &m_main;
     Hooks m_hooks;
     QString m_fileName;
     std::unique_ptr<ui::Form> m_form;

@@ -86,6 +86,74 @@ private Q_SLOTS:
         QCOMPARE(chartDrawn(app.surface()), drawn);
     }
 
+    void pickShowsThePersonThisMonth_data()
+    {
+        QTest::addColumn<QDate>("today");
+        QTest::addColumn<QStringList>("person"); // name, year, month, day
+        QTest::addColumn<QString>("shownYear");
+        QTest::addColumn<QString>("shownMonth");
+        QTest::newRow("row 1 in March")
+            << QDate(2026, 3, 5) << QStringList {u"山田　太郎"_s, u"1985"_s, u"4"_s, u"12"_s}
+            << u"2026"_s << u"3"_s;
+        QTest::newRow("month 04 kept, December")
+            << QDate(2026, 12, 31) << QStringList {u"ＡＢＣ,Ｄ"_s, u"1990"_s, u"04"_s, u"05"_s}
+            << u"2026"_s << u"12"_s;
+        QTest::newRow("empty row, October")
+            << QDate(2025, 10, 1) << QStringList(4, QString()) << u"2025"_s << u"10"_s;
+        QTest::newRow("year as typed")
+            << QDate(2027, 1, 9) << QStringList {u"高橋"_s, u"H3"_s, u"1"_s, u"2"_s} << u"2027"_s
+            << u"1"_s;
+        QTest::newRow("last row") << QDate(2026, 4, 30)
+                                  << QStringList {u"最後"_s, u"2020"_s, u"10"_s, u"10"_s}
+                                  << u"2026"_s << u"4"_s;
+    }
+    void pickShowsThePersonThisMonth()
+    {
+        QFETCH(QDate, today);
+        QFETCH(QStringList, person);
+        QFETCH(QString, shownYear);
+        QFETCH(QString, shownMonth);
+        AppFixture app(today);
+        // The main window as the user left it: other eras, other texts, a drawing.
+        for (const auto &[control, text] :
+            {std::pair {u"EDIT1"_s, u"63"_s}, {u"EDIT2"_s, u"9"_s}, {u"EDIT3"_s, u"9"_s},
+                {u"EDIT4"_s, u"5"_s}, {u"EDIT5"_s, u"11"_s}, {u"EDIT26"_s, u"前の人"_s}})
+            app.setText(control, text);
+        app.form().setChecked(u"RADIO3", true);
+        app.form().setChecked(u"RADIO9", true);
+        app.form().setMaxBytes(u"EDIT4", 2);
+        app.form().surface().fillBox(0, 0, 20, 20, 0);
+        app.form().surface().fillBox(300, 300, 320, 320, 0);
+
+        app.window->showPick({person[0], person[1], person[2], person[3]});
+
+        QCOMPARE(app.window->cycle().rosterRedrawFlag(), 12);
+        QCOMPARE(app.text(u"EDIT26"), person[0]);
+        QCOMPARE(app.text(u"EDIT1"), person[1]);
+        QCOMPARE(app.text(u"EDIT2"), person[2]);
+        QCOMPARE(app.text(u"EDIT3"), person[3]);
+        QCOMPARE(app.text(u"EDIT4"), shownYear);
+        QCOMPARE(app.text(u"EDIT5"), shownMonth);
+        QCOMPARE(app.form().maxBytes(u"EDIT4"), 4);
+        for (int era = 1; era <= 10; ++era) {
+            const QString button = u"RADIO"_s + QString::number(era);
+            QCOMPARE(app.form().isChecked(button), era == 1 || era == 6);
+        }
+        QVERIFY(app.form().isVisible());
+
+        // Cleared surface with a white chart area from (1,139) on.
+        const QImage &image = app.surface();
+        const QRgb white = ui::paletteColour(15);
+        const QRgb background = image.pixel(0, 0);
+        QVERIFY(background != white);
+        QCOMPARE(image.pixel(10, 10), background);
+        QCOMPARE(image.pixel(0, 139), background);
+        QCOMPARE(image.pixel(1, 138), background);
+        QCOMPARE(image.pixel(1, 139), white);
+        QCOMPARE(image.pixel(310, 310), white);
+        QCOMPARE(image.pixel(image.width() - 1, image.height() - 1), white);
+    }
+
     void secondOpenIsNoFailure()
     {
         AppFixture app;
