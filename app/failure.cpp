@@ -1,6 +1,6 @@
 #include "app/failure.h"
 
-#include "ui/message_box.h"
+#include "ui/widgets/message_box.h"
 
 #include <QApplication>
 #include <QPointer>

@@ -1,7 +1,7 @@
 #include "app/form_fields.h"
 
-#include "ui/form.h"
-#include "ui/strings.h"
+#include "ui/text/strings.h"
+#include "ui/widgets/form.h"
 
 namespace app {
 

@@ -1,5 +1,5 @@
 #include "app/main_window.h"
-#include "ui/fonts.h"
+#include "ui/drawing/fonts.h"
 
 #include <QApplication>
 

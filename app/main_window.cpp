@@ -1,12 +1,12 @@
 #include "app/main_window.h"
 
 #include "app/failure.h"
-#include "app/layouts/main_layout.h"
+#include "app/main_layout.h"
 #include "chart/month_chart.h"
-#include "ui/clock.h"
-#include "ui/message_box.h"
-#include "ui/shell.h"
-#include "ui/strings.h"
+#include "ui/text/clock.h"
+#include "ui/text/strings.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/shell.h"
 
 #include <QString>
 

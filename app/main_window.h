@@ -18,7 +18,7 @@
 #include "chart/chart_input.h"
 #include "engine/redraw_cycle.h"
 #include "roster/roster_window.h"
-#include "ui/form.h"
+#include "ui/widgets/form.h"
 
 #include <memory>
 #include <span>

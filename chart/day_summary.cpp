@@ -1,6 +1,6 @@
 #include "chart/day_summary.h"
 
-#include "ui/canvas.h"
+#include "ui/drawing/canvas.h"
 
 #include <QString>
 

@@ -4,8 +4,8 @@
 #include "engine/calendar.h"
 #include "engine/month_walk.h"
 #include "engine/rhythm.h"
-#include "ui/canvas.h"
-#include "ui/strings.h"
+#include "ui/drawing/canvas.h"
+#include "ui/text/strings.h"
 
 #include <array>
 

@@ -5,6 +5,7 @@
 
 #include "chart/chart_input.h"
 
+#include <QSize>
 #include <QString>
 
 namespace ui {
@@ -12,6 +13,9 @@ class Canvas;
 }
 
 namespace chart {
+
+/// The surface the chart is drawn on: the main window's client area.
+inline constexpr QSize kSurfaceSize(634, 476);
 
 /// A white area of the surface, both corners included.
 struct WhiteArea

@@ -1,20 +1,13 @@
 #include "cli/chart_image.h"
 
-#include "app/layouts/main_layout.h"
 #include "chart/month_chart.h"
-#include "ui/image_canvas.h"
+#include "ui/drawing/image_canvas.h"
 
 namespace cli {
 
-QSize surfaceSize()
-{
-    const ui::WindowLayout &layout = app::mainLayout();
-    return {layout.clientWidth, layout.clientHeight};
-}
-
 QImage renderChart(const chart::ChartInput &input, int scale)
 {
-    ui::ImageCanvas canvas(surfaceSize(), scale);
+    ui::ImageCanvas canvas(chart::kSurfaceSize, scale);
     chart::redrawChart(canvas, input);
     return canvas.image();
 }

@@ -10,9 +10,6 @@
 
 namespace cli {
 
-/// The main window's client area, which its surface covers: 634 × 476.
-QSize surfaceSize();
-
 /// The surface after a redraw, K (1–4) times larger. Fonts must be set up
 /// (ui::installFontSubstitutions) and a QGuiApplication must exist.
 QImage renderChart(const chart::ChartInput &input, int scale = 1);

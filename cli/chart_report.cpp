@@ -4,7 +4,7 @@
 #include "cli/json_text.h"
 #include "engine/calendar.h"
 #include "engine/month_walk.h"
-#include "ui/strings.h"
+#include "ui/text/strings.h"
 
 #include <cmath>
 

@@ -1,5 +1,5 @@
 #include "cli/chart_program.h"
-#include "ui/fonts.h"
+#include "ui/drawing/fonts.h"
 
 #include <QFile>
 #include <QGuiApplication>

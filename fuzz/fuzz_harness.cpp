@@ -1,12 +1,11 @@
 #include "fuzz/fuzz_harness.h"
 
-#include "app/layouts/main_layout.h"
 #include "chart/month_chart.h"
 #include "engine/field_port.h"
 #include "engine/redraw_cycle.h"
 #include "roster/roster_file.h"
-#include "ui/cp932.h"
-#include "ui/image_canvas.h"
+#include "ui/drawing/image_canvas.h"
+#include "ui/text/cp932.h"
 
 #include <QDate>
 #include <QString>
@@ -47,7 +46,7 @@ class MapWindow : public engine::CyclePort, public engine::FieldPort
 public:
     explicit MapWindow(QString today)
         : m_today(std::move(today))
-        , m_canvas(QSize(app::mainLayout().clientWidth, app::mainLayout().clientHeight))
+        , m_canvas(chart::kSurfaceSize)
     {
         m_canvas.clear();
     }

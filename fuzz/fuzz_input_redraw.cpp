@@ -2,7 +2,7 @@
 // buttons (see fuzz_harness.h for the layout of an input).
 
 #include "fuzz/fuzz_harness.h"
-#include "ui/fonts.h"
+#include "ui/drawing/fonts.h"
 
 #include <QGuiApplication>
 #include <cstdint>

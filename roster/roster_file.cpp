@@ -1,7 +1,7 @@
 #include "roster/roster_file.h"
 
-#include "ui/cp932.h"
-#include "ui/text_items.h"
+#include "ui/text/cp932.h"
+#include "ui/text/text_items.h"
 
 #include <QFile>
 #include <QSaveFile>

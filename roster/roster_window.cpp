@@ -1,11 +1,11 @@
 #include "roster/roster_window.h"
 
-#include "app/layouts/roster_layout.h"
 #include "engine/control_names.h"
 #include "roster/roster_file.h"
-#include "ui/form.h"
-#include "ui/message_box.h"
-#include "ui/strings.h"
+#include "roster/roster_layout.h"
+#include "ui/text/strings.h"
+#include "ui/widgets/form.h"
+#include "ui/widgets/message_box.h"
 
 #include <QWidget>
 #include <optional>
@@ -47,7 +47,7 @@ void bringToFront(ui::Form &form)
 /// Index of the row whose option button is checked, looked up in row order.
 std::optional<std::size_t> selectedRow(const ui::Form &form)
 {
-    const auto rows = app::rosterRows();
+    const auto rows = rosterRows();
     for (std::size_t k = 0; k < rows.size(); ++k) {
         if (form.isChecked(ui::toQString(rows[k].option)))
             return k;
@@ -57,7 +57,7 @@ std::optional<std::size_t> selectedRow(const ui::Form &form)
 
 RosterEntry rowEntry(const ui::Form &form, std::size_t row)
 {
-    const app::RosterRow &names = app::rosterRows()[row];
+    const RosterRow &names = rosterRows()[row];
     return {form.text(ui::toQString(names.name)), form.text(ui::toQString(names.year)),
         form.text(ui::toQString(names.month)), form.text(ui::toQString(names.day))};
 }
@@ -103,7 +103,7 @@ void RosterWindow::open()
         return;
     }
 
-    m_form = std::make_unique<ui::Form>(app::rosterLayout());
+    m_form = std::make_unique<ui::Form>(rosterLayout());
     m_form->setProcedure(
         names::kClearRowProcedure, [this] { m_hooks.setRosterRequest(RosterRequest::ClearRow); });
     m_form->setProcedure(names::kSaveAndPickProcedure,
@@ -112,12 +112,12 @@ void RosterWindow::open()
     m_form->setCloseHandler([this] { close(); }); // FORM2_QUERYCLOSE
     m_form->showPlaced();
     m_form->setAlwaysOnTop(true);
-    for (const app::FontSetting &setting : app::rosterOpeningFonts())
+    for (const FontSetting &setting : rosterOpeningFonts())
         m_form->setFontPixelSize(ui::toQString(setting.name), setting.pixels);
 
-    const auto rows = app::rosterRows();
+    const auto rows = rosterRows();
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const app::RosterRow &row = rows[k];
+        const RosterRow &row = rows[k];
         const RosterEntry &entry = (*roster)[k];
         const std::pair<std::string_view, const QString &> fields[] = {
             {row.name, entry.name},
@@ -143,7 +143,7 @@ void RosterWindow::clearCommand()
             ui::MessageBox::Buttons::OkCancel, ui::MessageBox::Icon::Information);
     if (answer == ui::MessageBox::Answer::Ok && m_form) {
         if (const auto row = selectedRow(*m_form)) {
-            const app::RosterRow &names = app::rosterRows()[*row];
+            const RosterRow &names = rosterRows()[*row];
             for (std::string_view field : {names.name, names.year, names.month, names.day})
                 m_form->setText(ui::toQString(field), QString());
         }

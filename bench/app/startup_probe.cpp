@@ -14,7 +14,7 @@
 //         any window pays for its first text (font configuration, face, glyphs)
 
 #include "app/main_window.h"
-#include "ui/fonts.h"
+#include "ui/drawing/fonts.h"
 
 #include <QApplication>
 #include <QEvent>

@@ -4,8 +4,8 @@
 
 #include "chart/month_chart.h"
 #include "engine/input_check.h"
-#include "ui/fonts.h"
-#include "ui/image_canvas.h"
+#include "ui/drawing/fonts.h"
+#include "ui/drawing/image_canvas.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -5,9 +5,9 @@
 
 #include "app/failure.h"
 #include "app/main_window.h"
-#include "ui/clock.h"
-#include "ui/fonts.h"
-#include "ui/message_box.h"
+#include "ui/drawing/fonts.h"
+#include "ui/text/clock.h"
+#include "ui/widgets/message_box.h"
 
 #include <QImage>
 #include <QTest>

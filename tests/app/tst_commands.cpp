@@ -2,7 +2,7 @@
 // month steps, 今月, 終了, クリア, ヘルプ, the "C" and era buttons.
 
 #include "app_fixture.h"
-#include "ui/shell.h"
+#include "ui/widgets/shell.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 // whose commands run in the redraw cycle and end in a chart or in the failure handler.
 
 #include "app_fixture.h"
-#include "ui/cp932.h"
+#include "ui/text/cp932.h"
 
 #include <QDir>
 #include <QFile>

@@ -6,7 +6,7 @@
 #include "cli_test_helpers.h"
 #include "engine/calendar.h"
 #include "engine/rhythm.h"
-#include "ui/fonts.h"
+#include "ui/drawing/fonts.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -2,7 +2,7 @@
 // entries as JSON, and --person charting an entry as 選択・保存 would.
 
 #include "cli_test_helpers.h"
-#include "ui/cp932.h"
+#include "ui/text/cp932.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,8 +5,8 @@
 #include "app/main_window.h"
 #include "cli/chart_image.h"
 #include "cli_test_helpers.h"
-#include "ui/clock.h"
-#include "ui/fonts.h"
+#include "ui/drawing/fonts.h"
+#include "ui/text/clock.h"
 
 #include <QImage>
 #include <QProcess>

@@ -3,7 +3,7 @@
 // Found inputs are kept in fuzz/regressions/<target>/.
 
 #include "fuzz/fuzz_harness.h"
-#include "ui/fonts.h"
+#include "ui/drawing/fonts.h"
 
 #include <QDir>
 #include <QtTest>

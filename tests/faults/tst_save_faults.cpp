@@ -9,9 +9,9 @@
 #include "app/failure.h"
 #include "app/main_window.h"
 #include "roster/roster_file.h"
-#include "ui/clock.h"
-#include "ui/fonts.h"
-#include "ui/message_box.h"
+#include "ui/drawing/fonts.h"
+#include "ui/text/clock.h"
+#include "ui/widgets/message_box.h"
 
 #include <QApplication>
 #include <QDir>

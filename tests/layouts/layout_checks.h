@@ -2,7 +2,7 @@
 
 // Helpers shared by the layout tests: looking controls up and listing them.
 
-#include "ui/layout.h"
+#include "ui/widgets/layout.h"
 
 #include <QByteArray>
 #include <QList>

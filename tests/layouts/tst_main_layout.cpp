@@ -1,4 +1,4 @@
-#include "app/layouts/main_layout.h"
+#include "app/main_layout.h"
 #include "layout_checks.h"
 
 #include <QtTest>

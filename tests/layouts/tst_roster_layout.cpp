@@ -1,5 +1,5 @@
-#include "app/layouts/roster_layout.h"
 #include "layout_checks.h"
+#include "roster/roster_layout.h"
 
 #include <QtTest>
 
@@ -46,7 +46,7 @@ class TestRosterLayout : public QObject
 private Q_SLOTS:
     void window()
     {
-        const WindowLayout &layout = app::rosterLayout();
+        const WindowLayout &layout = roster::rosterLayout();
         QCOMPARE(bytes(layout.name), "FORM2");
         QCOMPARE(layout.caption.toString(), u"誕生日データ"_s);
         QCOMPARE(layout.clientWidth, 434);
@@ -58,7 +58,7 @@ private Q_SLOTS:
     void creationOrder()
     {
         QList<QByteArray> got;
-        for (const auto &row : app::rosterLayout().controls)
+        for (const auto &row : roster::rosterLayout().controls)
             got << nameOf(row);
         QCOMPARE(got,
             names({"RADIO11", "RADIO12", "RADIO13", "RADIO14", "RADIO15", "RADIO16", "RADIO17",
@@ -82,7 +82,7 @@ private Q_SLOTS:
     {
         QFETCH(int, row);
         const QByteArray name = kRowNames[row - 1][0];
-        const ControlRow *got = findControl(app::rosterLayout(), name);
+        const ControlRow *got = findControl(roster::rosterLayout(), name);
         QVERIFY(got);
         QCOMPARE(got->kind, ControlKind::OptionButton);
         // The caption is kept although the button is too narrow to show it.
@@ -112,7 +112,7 @@ private Q_SLOTS:
         QFETCH(int, row);
         QFETCH(int, column);
         const QByteArray name = kRowNames[row - 1][column];
-        const ControlRow *got = findControl(app::rosterLayout(), name);
+        const ControlRow *got = findControl(roster::rosterLayout(), name);
         QVERIFY(got);
         QCOMPARE(got->kind, ControlKind::TextField);
         QVERIFY(got->caption.isEmpty());
@@ -192,7 +192,7 @@ private Q_SLOTS:
         QFETCH(int, align);
         QFETCH(bool, tabStop);
         QFETCH(QByteArray, handler);
-        const ControlRow *got = findControl(app::rosterLayout(), name);
+        const ControlRow *got = findControl(roster::rosterLayout(), name);
         QVERIFY(got);
         QCOMPARE(int(got->kind), kind);
         QCOMPARE(got->caption.toString(), caption);
@@ -211,7 +211,7 @@ private Q_SLOTS:
 
     void tabOrderFollowsCreation()
     {
-        QCOMPARE(tabOrder(app::rosterLayout()),
+        QCOMPARE(tabOrder(roster::rosterLayout()),
             names({"EDIT6", "EDIT11", "EDIT16", "EDIT21", "EDIT7", "EDIT12", "EDIT17", "EDIT22",
                 "EDIT8", "EDIT13", "EDIT18", "EDIT23", "EDIT9", "EDIT14", "EDIT19", "EDIT24",
                 "EDIT10", "EDIT15", "EDIT20", "EDIT25", "BUTTON9", "EDIT27", "EDIT28", "EDIT29",
@@ -222,7 +222,7 @@ private Q_SLOTS:
 
     void oneGroupOfTenOptions()
     {
-        const auto groups = optionGroups(app::rosterLayout());
+        const auto groups = optionGroups(roster::rosterLayout());
         QCOMPARE(groups.size(), 1);
         QCOMPARE(groups[0].size(), 10);
     }
@@ -237,7 +237,7 @@ private Q_SLOTS:
     void rows()
     {
         QFETCH(int, row);
-        const app::RosterRow &got = app::rosterRows()[size_t(row - 1)];
+        const roster::RosterRow &got = roster::rosterRows()[size_t(row - 1)];
         const char *const *want = kRowNames[row - 1];
         QCOMPARE(bytes(got.option), want[0]);
         QCOMPARE(bytes(got.name), want[1]);
@@ -257,12 +257,12 @@ private Q_SLOTS:
         expectedNames << "BUTTON8"
                       << "BUTTON9";
 
-        const auto fonts = app::rosterOpeningFonts();
+        const auto fonts = roster::rosterOpeningFonts();
         QList<QByteArray> gotNames;
         for (const auto &font : fonts) {
             const QByteArray name = bytes(font.name);
             gotNames << name;
-            const ControlRow *control = findControl(app::rosterLayout(), name);
+            const ControlRow *control = findControl(roster::rosterLayout(), name);
             QVERIFY2(control, name.constData());
             const int pixels = control->kind == ControlKind::OptionButton ? 14
                 : control->kind == ControlKind::TextField                 ? 18

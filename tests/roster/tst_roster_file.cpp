@@ -1,5 +1,5 @@
 #include "roster/roster_file.h"
-#include "ui/cp932.h"
+#include "ui/text/cp932.h"
 
 #include <QtTest>
 

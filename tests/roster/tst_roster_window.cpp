@@ -2,12 +2,12 @@
 // with a drawing surface, and hooks that record what the roster asks of the redraw
 // cycle and run its commands the way the cycle's pass does, keeping every pick.
 
-#include "app/layouts/main_layout.h"
+#include "app/main_layout.h"
 #include "roster/roster_window.h"
-#include "ui/clock.h"
-#include "ui/cp932.h"
-#include "ui/form.h"
-#include "ui/message_box.h"
+#include "ui/text/clock.h"
+#include "ui/text/cp932.h"
+#include "ui/widgets/form.h"
+#include "ui/widgets/message_box.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,15 +1,15 @@
 #include "soak_driver.h"
 
 #include "app/failure.h"
-#include "app/layouts/roster_layout.h"
 #include "roster/roster_file.h"
+#include "roster/roster_layout.h"
 #include "roster/roster_window.h"
-#include "ui/byte_limited_edit.h"
-#include "ui/clock.h"
-#include "ui/cp932.h"
-#include "ui/fonts.h"
-#include "ui/form.h"
-#include "ui/message_box.h"
+#include "ui/drawing/fonts.h"
+#include "ui/text/clock.h"
+#include "ui/text/cp932.h"
+#include "ui/widgets/byte_limited_edit.h"
+#include "ui/widgets/form.h"
+#include "ui/widgets/message_box.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -251,7 +251,7 @@ void SoakDriver::rosterAction()
 
 void SoakDriver::typeIntoRoster()
 {
-    const app::RosterRow &row = app::rosterRows()[std::size_t(below(10))];
+    const roster::RosterRow &row = roster::rosterRows()[std::size_t(below(10))];
     const std::array<std::pair<std::string_view, std::string_view>, 4> columns {
         {{row.name, "name"}, {row.year, "year"}, {row.month, "month"}, {row.day, "day"}}};
     ui::Form &form = *m_window->roster().form();
@@ -295,7 +295,7 @@ void SoakDriver::saveAndPick()
     ui::Form &form = *m_window->roster().form();
     roster::Roster rows;
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const app::RosterRow &row = app::rosterRows()[k];
+        const roster::RosterRow &row = roster::rosterRows()[k];
         rows[k] = {form.text(qName(row.name)), form.text(qName(row.year)),
             form.text(qName(row.month)), form.text(qName(row.day))};
     }
@@ -430,7 +430,7 @@ bool SoakDriver::checkLimits()
         m_overLimit[name] = int(bytes);
     }
     if (ui::Form *form = m_window->roster().form()) {
-        for (const app::RosterRow &row : app::rosterRows()) {
+        for (const roster::RosterRow &row : roster::rosterRows()) {
             for (std::string_view field : {row.name, row.year, row.month, row.day}) {
                 const QString name = qName(field);
                 const qsizetype bytes = ui::cp932::byteLength(form->text(name));

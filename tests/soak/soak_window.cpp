@@ -1,7 +1,7 @@
 #include "soak_window.h"
 
 #include "chart/month_chart.h"
-#include "ui/image_canvas.h"
+#include "ui/drawing/image_canvas.h"
 
 namespace soak {
 

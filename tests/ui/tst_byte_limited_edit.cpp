@@ -1,4 +1,4 @@
-#include "ui/byte_limited_edit.h"
+#include "ui/widgets/byte_limited_edit.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
-#include "ui/byte_limited_edit.h"
-#include "ui/form.h"
+#include "ui/widgets/byte_limited_edit.h"
+#include "ui/widgets/form.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
-#include "ui/fonts.h"
-#include "ui/image_canvas.h"
-#include "ui/layout.h"
+#include "ui/drawing/fonts.h"
+#include "ui/drawing/image_canvas.h"
+#include "ui/drawing/palette.h"
 
 #include <QFontMetrics>
 #include <QTest>

@@ -1,6 +1,6 @@
-#include "ui/clock.h"
-#include "ui/message_box.h"
-#include "ui/shell.h"
+#include "ui/text/clock.h"
+#include "ui/widgets/message_box.h"
+#include "ui/widgets/shell.h"
 
 #include <QApplication>
 #include <QDir>

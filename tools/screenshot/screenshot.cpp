@@ -4,8 +4,8 @@
 
 #include "app/failure.h"
 #include "app/main_window.h"
-#include "ui/clock.h"
-#include "ui/fonts.h"
+#include "ui/drawing/fonts.h"
+#include "ui/text/clock.h"
 
 #include <QApplication>
 #include <QDate>

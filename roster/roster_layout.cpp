@@ -1,8 +1,8 @@
-#include "app/layouts/roster_layout.h"
+#include "roster/roster_layout.h"
 
 #include <array>
 
-namespace app {
+namespace roster {
 namespace {
 
 using ui::Align;
@@ -287,4 +287,4 @@ std::span<const RosterRow, 10> rosterRows()
     return kRows;
 }
 
-} // namespace app
+} // namespace roster

@@ -1,22 +1,21 @@
-#include "ui/form.h"
+#include "ui/widgets/form.h"
 
-#include "ui/byte_limited_edit.h"
-#include "ui/fonts.h"
-#include "ui/strings.h"
+#include "ui/drawing/fonts.h"
+#include "ui/text/strings.h"
+#include "ui/widgets/byte_limited_edit.h"
+#include "ui/widgets/control_factory.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <QTimer>
 #include <algorithm>
 
@@ -24,75 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace ui {
 namespace {
-
-bool isEnterKey(const QKeyEvent *event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-}
-
-// Space already presses a QPushButton on key-down and clicks it on key-up;
-// Enter and Return do the same here, as they do on the buttons of a Windows form.
-class PushButton : public QPushButton
-{
-public:
-    using QPushButton::QPushButton;
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        if (!isEnterKey(event)) {
-            QPushButton::keyPressEvent(event);
-            return;
-        }
-        if (!event->isAutoRepeat())
-            setDown(true);
-        event->accept();
-    }
-
-    void keyReleaseEvent(QKeyEvent *event) override
-    {
-        if (!isEnterKey(event)) {
-            QPushButton::keyReleaseEvent(event);
-            return;
-        }
-        if (!event->isAutoRepeat() && isDown()) {
-            setDown(false);
-            click();
-        }
-        event->accept();
-    }
-};
-
-// An option button no wider than its round mark keeps its caption as text but
-// draws only the mark (the roster's row buttons).
-class OptionButton : public QRadioButton
-{
-public:
-    OptionButton(const QString &caption, bool markOnly, QWidget *parent)
-        : QRadioButton(caption, parent)
-        , m_markOnly(markOnly)
-    { }
-
-protected:
-    void paintEvent(QPaintEvent *event) override
-    {
-        if (!m_markOnly) {
-            QRadioButton::paintEvent(event);
-            return;
-        }
-        QStylePainter painter(this);
-        QStyleOptionButton option;
-        initStyleOption(&option);
-        option.text.clear();
-        option.icon = QIcon();
-        painter.drawControl(QStyle::CE_RadioButton, option);
-    }
-
-private:
-    bool m_markOnly;
-};
-
-constexpr int kMarkOnlyWidth = 16;
 
 std::function<void(QStringView)> &unknownNameHandler()
 {
@@ -115,93 +45,6 @@ void reportUnknownName(QStringView name)
     if (strict)
         qFatal("no control or procedure named %s", text.constData());
     qWarning("no control or procedure named %s", text.constData());
-}
-
-Qt::Alignment horizontal(Align align)
-{
-    switch (align) {
-    case Align::Centre:
-        return Qt::AlignHCenter;
-    case Align::Right:
-        return Qt::AlignRight;
-    case Align::Left:
-        break;
-    }
-    return Qt::AlignLeft;
-}
-
-void setColours(QWidget *widget, QPalette::ColorRole textRole, QPalette::ColorRole backRole,
-    const ControlRow &row)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(textRole, QColor::fromRgb(row.text));
-    palette.setColor(backRole, QColor::fromRgb(row.back));
-    widget->setPalette(palette);
-}
-
-QWidget *makeTextField(const ControlRow &row, QWidget *parent)
-{
-    auto *edit = new ByteLimitedEdit(parent);
-    setColours(edit, QPalette::Text, QPalette::Base, row);
-    edit->setAlignment(horizontal(row.align) | Qt::AlignVCenter);
-    switch (row.border) {
-    case Border::None:
-        edit->setFrame(false);
-        break;
-    case Border::Flat:
-        edit->setFlatBorder(true);
-        break;
-    case Border::Sunken:
-        break;
-    }
-    edit->setMaxBytes(row.maxBytes);
-    edit->setNoScroll(row.noScroll);
-    edit->setInputMethod(row.inputMethod);
-    edit->setText(row.caption.toString());
-    edit->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-    return edit;
-}
-
-QWidget *makeLabel(const ControlRow &row, QWidget *parent)
-{
-    auto *label = new QLabel(row.caption.toString(), parent);
-    setColours(label, QPalette::WindowText, QPalette::Window, row);
-    label->setAutoFillBackground(true);
-    // Static text starts at the top of its box, as on Windows.
-    label->setAlignment(horizontal(row.align) | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
-    switch (row.border) {
-    case Border::None:
-        label->setFrameStyle(QFrame::NoFrame);
-        break;
-    case Border::Flat:
-        label->setFrameStyle(QFrame::Box | QFrame::Plain);
-        break;
-    case Border::Sunken:
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        break;
-    }
-    label->setFocusPolicy(Qt::NoFocus);
-    return label;
-}
-
-QWidget *makePushButton(const ControlRow &row, QWidget *parent)
-{
-    auto *button = new PushButton(row.caption.toString(), parent);
-    setColours(button, QPalette::ButtonText, QPalette::Button, row);
-    button->setAutoDefault(false);
-    button->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
-    return button;
-}
-
-QWidget *makeOptionButton(const ControlRow &row, QWidget *parent)
-{
-    auto *button = new OptionButton(row.caption.toString(), row.w <= kMarkOnlyWidth, parent);
-    setColours(button, QPalette::WindowText, QPalette::Window, row);
-    button->setAutoFillBackground(true);
-    // Option buttons are never tab stops; a click still gives them the focus.
-    button->setFocusPolicy(Qt::ClickFocus);
-    return button;
 }
 
 } // namespace
@@ -244,26 +87,14 @@ void Form::build()
     for (const ControlRow &row : m_layout.controls) {
         if (row.groupStart)
             group = nullptr;
-        QWidget *widget = nullptr;
-        switch (row.kind) {
-        case ControlKind::PushButton:
-            widget = makePushButton(row, this);
-            break;
-        case ControlKind::OptionButton:
-            widget = makeOptionButton(row, this);
+        QWidget *widget = makeControl(row, this);
+        if (row.kind == ControlKind::OptionButton) {
             if (!group) {
                 group = new QButtonGroup(this);
                 group->setExclusive(true);
             }
             group->addButton(static_cast<QAbstractButton *>(widget));
             static_cast<QAbstractButton *>(widget)->setChecked(row.checked);
-            break;
-        case ControlKind::TextField:
-            widget = makeTextField(row, this);
-            break;
-        case ControlKind::Label:
-            widget = makeLabel(row, this);
-            break;
         }
         widget->setObjectName(ui::toQString(row.name));
         widget->setGeometry(row.x, row.y, row.w, row.h);

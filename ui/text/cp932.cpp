@@ -1,4 +1,4 @@
-#include "ui/cp932.h"
+#include "ui/text/cp932.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/layout.h"
+#include "ui/widgets/layout.h"
 
 #include <QLineEdit>
 #include <functional>

@@ -3,12 +3,12 @@
 // The roster window FORM2 as data: the window, its 56 controls in creation order,
 // the font sizes applied when it opens, and which controls make up each row.
 
-#include "ui/layout.h"
+#include "ui/widgets/layout.h"
 
 #include <span>
 #include <string_view>
 
-namespace app {
+namespace roster {
 
 const ui::WindowLayout &rosterLayout();
 
@@ -32,4 +32,4 @@ struct RosterRow
 /// Row 1 is {RADIO11, EDIT6, EDIT11, EDIT16, EDIT21}, row 10 {RADIO20, EDIT43, …, EDIT46}.
 std::span<const RosterRow, 10> rosterRows();
 
-} // namespace app
+} // namespace roster

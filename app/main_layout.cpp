@@ -1,4 +1,6 @@
-#include "app/layouts/main_layout.h"
+#include "app/main_layout.h"
+
+#include "chart/month_chart.h"
 
 #include <array>
 
@@ -154,8 +156,8 @@ static_assert(kControls.size() == 35);
 constexpr ui::WindowLayout kMainForm {
     .name = "MAINFORM",
     .caption = u"Quorvel 3.7",
-    .clientWidth = 634,
-    .clientHeight = 476,
+    .clientWidth = chart::kSurfaceSize.width(),
+    .clientHeight = chart::kSurfaceSize.height(),
     .position = std::nullopt,
     .background = kSilver,
     .controls = kControls,

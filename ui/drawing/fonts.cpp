@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "ui/drawing/fonts.h"
 
 #include <QFontDatabase>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/drawing/palette.h"
+
 #include <QPoint>
 #include <QRgb>
 #include <QStringView>
@@ -14,12 +16,6 @@ enum class Align { Left, Centre, Right };
 enum class Border { None, Flat, Sunken };
 /// State the Japanese input method is put in while the field has the focus.
 enum class InputMethod { Unset, On, Off, AlnumFull };
-
-inline constexpr QRgb kNavy = 0xff000080;
-inline constexpr QRgb kBlue = 0xff0000ff;
-inline constexpr QRgb kBlack = 0xff000000;
-inline constexpr QRgb kWhite = 0xffffffff;
-inline constexpr QRgb kSilver = 0xffc0c0c0;
 
 /// One control of a window, as the layout tables give it.
 struct ControlRow

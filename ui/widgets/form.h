@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ui/image_canvas.h"
-#include "ui/layout.h"
+#include "ui/drawing/image_canvas.h"
+#include "ui/widgets/layout.h"
 
 #include <QWidget>
 #include <functional>

@@ -1,4 +1,4 @@
-#include "ui/shell.h"
+#include "ui/widgets/shell.h"
 
 #include <QDesktopServices>
 #include <QDir>

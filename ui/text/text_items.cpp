@@ -1,4 +1,4 @@
-#include "ui/text_items.h"
+#include "ui/text/text_items.h"
 
 namespace ui {
 namespace {

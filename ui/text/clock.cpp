@@ -1,4 +1,4 @@
-#include "ui/clock.h"
+#include "ui/text/clock.h"
 
 namespace ui {
 namespace {

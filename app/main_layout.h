@@ -3,7 +3,7 @@
 // The main window MAINFORM as data: the window, its 35 controls in creation order,
 // and the font sizes and text limits that start-up puts in force afterwards.
 
-#include "ui/layout.h"
+#include "ui/widgets/layout.h"
 
 #include <span>
 #include <string_view>

@@ -1,6 +1,6 @@
-#include "ui/byte_limited_edit.h"
+#include "ui/widgets/byte_limited_edit.h"
 
-#include "ui/cp932.h"
+#include "ui/text/cp932.h"
 
 #include <QKeyEvent>
 #include <QMenu>

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "ui/canvas.h"
+#include "ui/drawing/canvas.h"
+#include "ui/drawing/palette.h"
 
 #include <QFont>
 #include <QImage>
@@ -9,11 +10,6 @@
 #include <vector>
 
 namespace ui {
-
-/// The 16-colour palette, by index (black for an index outside 0–15).
-QRgb paletteColour(int index);
-/// Text colour codes 0–7 of the grid print (black for a code outside 0–7).
-QRgb textColourCode(int code);
 
 /// A Canvas that draws into a QImage; the window repaints from image().
 /// Scale K renders the same picture K times larger with sharp text and lines:
