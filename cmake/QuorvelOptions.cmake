@@ -6,10 +6,12 @@ target_compile_options(quorvel_options INTERFACE -ffp-contract=off -fno-fast-mat
 target_compile_definitions(quorvel_options INTERFACE
     QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_USE_QSTRINGBUILDER QT_NO_KEYWORDS)
 
-# quorvel_library(<name> SOURCES ... [DEPS ...]): one static library per folder.
+# quorvel_library(<name> SOURCES ... [PUBLIC ...] [PRIVATE ...]): one static library per
+# folder. PUBLIC: what its headers include; PRIVATE: what only its sources use.
+# tools/check-layering keeps the includes to the folders' layers.
 function(quorvel_library name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;PUBLIC;PRIVATE" ${ARGN})
     add_library(${name} STATIC ${ARG_SOURCES})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
-    target_link_libraries(${name} PUBLIC ${ARG_DEPS} PRIVATE quorvel_options)
+    target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_PRIVATE} quorvel_options)
 endfunction()

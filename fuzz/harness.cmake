@@ -3,7 +3,8 @@
 if(NOT TARGET quorvel_fuzz_harness)
     add_library(quorvel_fuzz_harness STATIC ${CMAKE_CURRENT_LIST_DIR}/fuzz_harness.cpp)
     target_link_libraries(quorvel_fuzz_harness
-        PUBLIC quorvel_roster_file quorvel_chart quorvel_engine quorvel_ui_drawing quorvel_ui_text
-        PRIVATE quorvel_options)
+        PUBLIC Qt6::Core
+        PRIVATE quorvel_roster_file quorvel_chart quorvel_engine quorvel_ui_drawing quorvel_ui_text
+                quorvel_options)
     target_include_directories(quorvel_fuzz_harness PUBLIC ${PROJECT_SOURCE_DIR})
 endif()
