@@ -109,6 +109,32 @@ bool saveBytes(const QByteArray &bytes, const QString &fileName, QIODevice &out,
     return true;
 }
 
+/// The picture, the JSON report and the day table that the command line asks for.
+int writeOutputs(const CommandLine &line, const chart::ChartInput &input, QIODevice &out,
+    QIODevice &err, const std::function<void()> &beforeDrawing)
+{
+    QString error;
+    if (!line.pngFile.isEmpty()) {
+        if (beforeDrawing)
+            beforeDrawing();
+        const QImage image = withColourTable(renderChart(input, line.scale));
+        if (!savePng(image, line.pngFile, error)) {
+            write(err, kProgram % error % u'\n');
+            return kOutputFailed;
+        }
+    }
+    if (line.jsonFile.isEmpty() && !line.days)
+        return kDone;
+    const MonthReport report = buildReport(input);
+    if (!line.jsonFile.isEmpty() && !saveBytes(reportJson(report), line.jsonFile, out, error)) {
+        write(err, kProgram % error % u'\n');
+        return kOutputFailed;
+    }
+    if (line.days)
+        write(out, dayTable(report));
+    return kDone;
+}
+
 } // namespace
 
 int runChartProgram(const QStringList &arguments, const QDate &localToday, QIODevice &out,
@@ -153,26 +179,7 @@ int runChartProgram(const QStringList &arguments, const QDate &localToday, QIODe
     }
     const chart::ChartInput input = chart::chartInput(*request.input, texts, todayText);
 
-    QString error;
-    if (!line.pngFile.isEmpty()) {
-        if (beforeDrawing)
-            beforeDrawing();
-        const QImage image = withColourTable(renderChart(input, line.scale));
-        if (!savePng(image, line.pngFile, error)) {
-            write(err, kProgram % error % u'\n');
-            return kOutputFailed;
-        }
-    }
-    if (line.jsonFile.isEmpty() && !line.days)
-        return kDone;
-    const MonthReport report = buildReport(input);
-    if (!line.jsonFile.isEmpty() && !saveBytes(reportJson(report), line.jsonFile, out, error)) {
-        write(err, kProgram % error % u'\n');
-        return kOutputFailed;
-    }
-    if (line.days)
-        write(out, dayTable(report));
-    return kDone;
+    return writeOutputs(line, input, out, err, beforeDrawing);
 }
 
 } // namespace cli

@@ -51,62 +51,69 @@ QString yearReason(int eraCode, float eraYear)
     return {};
 }
 
+// The checks hold years to four digits: larger ones would lose days in the counts.
+const QString kTooLate = u"later than the year 9999"_s;
+
+/// Why a birth year in range was refused: too late, or after the month shown.
+QString birthYearReason(const engine::RawInput &raw)
+{
+    const float birthYear = engine::westernYear(raw.birthEra, raw.birthYear);
+    const float shownYear = engine::westernYear(raw.shownEra, raw.shownYear);
+    // The birth year is also emptied when the month shown lies before the birth
+    // month; showing the birth month itself tells the two apart.
+    engine::RawInput probe = raw;
+    probe.shownEra = engine::shownEraCode(engine::Era::Western);
+    probe.shownYear = birthYear;
+    probe.shownMonth = raw.birthMonth;
+    if (engine::checkInput(probe).rejected == engine::Field::BirthYear)
+        return kTooLate;
+    return u"the month "_s % monthValue(shownYear, raw.shownMonth)
+        % u" is before the birth month "_s % monthValue(birthYear, raw.birthMonth);
+}
+
+/// Why a displayed year in range was refused: too far from the birth year, or too late.
+QString shownYearReason(const engine::RawInput &raw)
+{
+    const float birthYear = engine::westernYear(raw.birthEra, raw.birthYear);
+    const float apart = engine::westernYear(raw.shownEra, raw.shownYear) - birthYear;
+    if (apart > 1028.0f)
+        return u"more than 1028 years after the birth year "_s % numberString(birthYear);
+    if (apart < 0.0f)
+        return u"before the birth year "_s % numberString(birthYear);
+    return kTooLate;
+}
+
 Refusal explain(const engine::RawInput &raw, const chart::FieldTexts &texts, engine::Field field)
 {
     Refusal refusal;
     refusal.field = field;
-    const float birthYear = engine::westernYear(raw.birthEra, raw.birthYear);
-    const float shownYear = engine::westernYear(raw.shownEra, raw.shownYear);
-    // The checks hold years to four digits: larger ones would lose days in the counts.
-    const QString tooLate = u"later than the year 9999"_s;
-
     switch (field) {
     case engine::Field::None:
         break;
-    case engine::Field::BirthYear: {
+    case engine::Field::BirthYear:
         refusal.value = yearValue(texts.birthYear, raw.birthEra);
         refusal.reason = yearReason(raw.birthEra, raw.birthYear);
-        if (!refusal.reason.isEmpty())
-            break;
-        // The birth year is also emptied when the month shown lies before the birth
-        // month; showing the birth month itself tells the two apart.
-        engine::RawInput probe = raw;
-        probe.shownEra = engine::shownEraCode(engine::Era::Western);
-        probe.shownYear = birthYear;
-        probe.shownMonth = raw.birthMonth;
-        if (engine::checkInput(probe).rejected == engine::Field::BirthYear)
-            refusal.reason = tooLate;
-        else
-            refusal.reason = u"the month "_s % monthValue(shownYear, raw.shownMonth)
-                % u" is before the birth month "_s % monthValue(birthYear, raw.birthMonth);
+        if (refusal.reason.isEmpty())
+            refusal.reason = birthYearReason(raw);
         break;
-    }
     case engine::Field::BirthMonth:
         refusal.value = texts.birthMonth;
         refusal.reason = u"not a month (1–12)"_s;
         break;
     case engine::Field::BirthDay: {
         refusal.value = texts.birthDay;
+        const float birthYear = engine::westernYear(raw.birthEra, raw.birthYear);
         const float length = engine::monthLength(birthYear, raw.birthMonth);
         refusal.reason = u"not a day of "_s % monthValue(birthYear, raw.birthMonth) % u" (1–"_s
             % numberString(length) % u')';
         break;
     }
-    case engine::Field::ShownYear: {
+    case engine::Field::ShownYear:
         refusal.value = yearValue(texts.shownYear, raw.shownEra);
         refusal.reason = yearReason(raw.shownEra, raw.shownYear);
-        if (!refusal.reason.isEmpty())
-            break;
-        const float apart = shownYear - birthYear;
-        if (apart > 1028.0f)
-            refusal.reason
-                = u"more than 1028 years after the birth year "_s % numberString(birthYear);
-        else if (apart < 0.0f)
-            refusal.reason = u"before the birth year "_s % numberString(birthYear);
-        else
-            refusal.reason = tooLate;
+        if (refusal.reason.isEmpty())
+            refusal.reason = shownYearReason(raw);
         break;
-    }
     case engine::Field::ShownMonth:
         refusal.value = texts.shownMonth;
         refusal.reason = u"not a month (1–12)"_s;

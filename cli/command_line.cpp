@@ -133,11 +133,77 @@ std::optional<QDate> parseToday(QStringView text)
     return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
+namespace {
+
+/// Stores an option's value; the message when the value is not of the option's form.
+QString takeValue(CommandLine &line, const QString &option, const QString &value)
+{
+    if (option == u"--birth"_s) {
+        line.birth = parseDate(value);
+        if (!line.birth)
+            return u"--birth: expected YYYY-MM-DD or an era form such as 昭和60-4-12, got "_s
+                + value;
+    } else if (option == u"--month"_s) {
+        line.month = parseMonth(value);
+        if (!line.month)
+            return u"--month: expected YYYY-MM or an era form such as 令和8-12, got "_s + value;
+    } else if (option == u"--today"_s) {
+        line.today = parseToday(value);
+        if (!line.today)
+            return u"--today: expected a date YYYY-MM-DD, got "_s + value;
+    } else if (option == u"--name"_s) {
+        line.name = value;
+    } else if (option == u"--roster"_s) {
+        if (value.isEmpty())
+            return u"--roster needs a file name"_s;
+        line.rosterFile = value;
+    } else if (option == u"--person"_s) {
+        if (!parseInteger(value, 1, 10, line.person))
+            return u"--person: expected 1 to 10, got "_s + value;
+    } else if (option == u"--png"_s) {
+        if (value.isEmpty())
+            return u"--png needs a file name"_s;
+        line.pngFile = value;
+    } else if (option == u"--scale"_s) {
+        if (!parseInteger(value, 1, 4, line.scale))
+            return u"--scale: expected 1 to 4, got "_s + value;
+    } else if (option == u"--json"_s) {
+        if (value.isEmpty())
+            return u"--json needs a file name or -"_s;
+        line.jsonFile = value;
+    }
+    return {};
+}
+
+/// The message when the options do not go together; fills in the default day table.
+QString checkCombination(CommandLine &line, bool scaleGiven)
+{
+    if (line.person != 0 && line.rosterFile.isEmpty())
+        return u"--person needs --roster"_s;
+    if (line.person != 0 && line.birth)
+        return u"--birth and --person both give the birth date"_s;
+    if (line.rosterOnly()) {
+        if (line.birth || line.month || line.today || line.name || !line.pngFile.isEmpty()
+            || !line.jsonFile.isEmpty() || line.days || scaleGiven)
+            return u"--roster without --person only prints the roster"_s;
+    } else if (!line.birth && line.person == 0) {
+        return u"--birth or --roster with --person is needed"_s;
+    }
+    if (scaleGiven && line.pngFile.isEmpty())
+        return u"--scale needs --png"_s;
+    if (line.jsonFile == u"-"_s && line.days)
+        return u"--json - and --days would both write to standard output"_s;
+    if (!line.rosterOnly() && line.pngFile.isEmpty() && line.jsonFile.isEmpty())
+        line.days = true;
+    return {};
+}
+
+} // namespace
+
 ParsedCommandLine parseCommandLine(const QStringList &arguments)
 {
     CommandLine line;
     QStringList seen;
-    bool scaleGiven = false;
     ArgumentCursor cursor(arguments);
     while (!cursor.atEnd()) {
         const QString option = cursor.nextOption();
@@ -163,63 +229,11 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
         const std::optional<QString> value = cursor.value();
         if (!value)
             return failure(option + u" needs a value"_s);
-
-        if (option == u"--birth"_s) {
-            line.birth = parseDate(*value);
-            if (!line.birth)
-                return failure(
-                    u"--birth: expected YYYY-MM-DD or an era form such as 昭和60-4-12, got "_s
-                    + *value);
-        } else if (option == u"--month"_s) {
-            line.month = parseMonth(*value);
-            if (!line.month)
-                return failure(
-                    u"--month: expected YYYY-MM or an era form such as 令和8-12, got "_s + *value);
-        } else if (option == u"--today"_s) {
-            line.today = parseToday(*value);
-            if (!line.today)
-                return failure(u"--today: expected a date YYYY-MM-DD, got "_s + *value);
-        } else if (option == u"--name"_s) {
-            line.name = *value;
-        } else if (option == u"--roster"_s) {
-            if (value->isEmpty())
-                return failure(u"--roster needs a file name"_s);
-            line.rosterFile = *value;
-        } else if (option == u"--person"_s) {
-            if (!parseInteger(*value, 1, 10, line.person))
-                return failure(u"--person: expected 1 to 10, got "_s + *value);
-        } else if (option == u"--png"_s) {
-            if (value->isEmpty())
-                return failure(u"--png needs a file name"_s);
-            line.pngFile = *value;
-        } else if (option == u"--scale"_s) {
-            if (!parseInteger(*value, 1, 4, line.scale))
-                return failure(u"--scale: expected 1 to 4, got "_s + *value);
-            scaleGiven = true;
-        } else if (option == u"--json"_s) {
-            if (value->isEmpty())
-                return failure(u"--json needs a file name or -"_s);
-            line.jsonFile = *value;
-        }
+        if (const QString error = takeValue(line, option, *value); !error.isEmpty())
+            return failure(error);
     }
-
-    if (line.person != 0 && line.rosterFile.isEmpty())
-        return failure(u"--person needs --roster"_s);
-    if (line.person != 0 && line.birth)
-        return failure(u"--birth and --person both give the birth date"_s);
-    if (line.rosterOnly()) {
-        if (line.birth || line.month || line.today || line.name || !line.pngFile.isEmpty()
-            || !line.jsonFile.isEmpty() || line.days || scaleGiven)
-            return failure(u"--roster without --person only prints the roster"_s);
-    } else if (!line.birth && line.person == 0) {
-        return failure(u"--birth or --roster with --person is needed"_s);
-    }
-    if (scaleGiven && line.pngFile.isEmpty())
-        return failure(u"--scale needs --png"_s);
-    if (line.jsonFile == u"-"_s && line.days)
-        return failure(u"--json - and --days would both write to standard output"_s);
-    if (!line.rosterOnly() && line.pngFile.isEmpty() && line.jsonFile.isEmpty())
-        line.days = true;
+    if (const QString error = checkCombination(line, seen.contains(u"--scale"_s)); !error.isEmpty())
+        return failure(error);
 
     ParsedCommandLine parsed;
     parsed.commandLine = std::move(line);

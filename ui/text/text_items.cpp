@@ -21,56 +21,67 @@ std::optional<QByteArray> ItemReader::next()
 {
     if (atEnd())
         return std::nullopt;
+    skipBlanks();
+    if (m_pos < m_bytes.size() && m_bytes.at(m_pos) == kQuote)
+        return readQuoted();
+    return readUnquoted();
+}
 
-    const qsizetype size = m_bytes.size();
-    auto at = [&](qsizetype i) { return m_bytes.at(i); };
+void ItemReader::skipBlanks()
+{
+    while (m_pos < m_bytes.size() && (m_bytes.at(m_pos) == ' ' || m_bytes.at(m_pos) == '\0'))
+        ++m_pos;
+}
+
+void ItemReader::consumeLineEnd()
+{
     // A line end is CR, optionally followed by LF; both belong to it.
-    auto consumeLineEnd = [&] {
+    ++m_pos;
+    if (m_pos < m_bytes.size() && m_bytes.at(m_pos) == kLf)
         ++m_pos;
-        if (m_pos < size && at(m_pos) == kLf)
-            ++m_pos;
-    };
+}
 
-    while (m_pos < size && (at(m_pos) == ' ' || at(m_pos) == '\0'))
-        ++m_pos;
-
+std::optional<QByteArray> ItemReader::readQuoted()
+{
+    const qsizetype size = m_bytes.size();
     QByteArray value;
-    if (m_pos < size && at(m_pos) == kQuote) {
-        ++m_pos;
-        for (; m_pos < size; ++m_pos) {
-            const char c = at(m_pos);
-            if (c == kQuote)
-                break;
-            if (c == kCr) {
-                // No closing quote before the line end: the line end still ends the item.
-                consumeLineEnd();
-                chopTrailingSpaces(value);
-                return value;
-            }
-            if (c != '\0')
-                value.append(c);
-        }
-        if (m_pos >= size) {
+    ++m_pos;
+    for (; m_pos < size; ++m_pos) {
+        const char c = m_bytes.at(m_pos);
+        if (c == kQuote)
+            break;
+        if (c == kCr) {
+            // No closing quote before the line end: the line end still ends the item.
+            consumeLineEnd();
             chopTrailingSpaces(value);
             return value;
         }
-        ++m_pos; // the closing quote
-        while (m_pos < size && (at(m_pos) == ' ' || at(m_pos) == '\0'))
-            ++m_pos;
-        if (m_pos >= size)
-            return value;
-        const char after = at(m_pos);
-        if (after == kQuote)
-            return std::nullopt;
-        if (after == kCr)
-            consumeLineEnd();
-        else
-            ++m_pos; // a separator, or any other character, which is lost
+        if (c != '\0')
+            value.append(c);
+    }
+    if (m_pos >= size) {
+        chopTrailingSpaces(value);
         return value;
     }
+    ++m_pos; // the closing quote
+    skipBlanks();
+    if (m_pos >= size)
+        return value;
+    const char after = m_bytes.at(m_pos);
+    if (after == kQuote)
+        return std::nullopt;
+    if (after == kCr)
+        consumeLineEnd();
+    else
+        ++m_pos; // a separator, or any other character, which is lost
+    return value;
+}
 
-    for (; m_pos < size; ++m_pos) {
-        const char c = at(m_pos);
+QByteArray ItemReader::readUnquoted()
+{
+    QByteArray value;
+    for (; m_pos < m_bytes.size(); ++m_pos) {
+        const char c = m_bytes.at(m_pos);
         if (c == ',' || c == ':') {
             ++m_pos;
             break;

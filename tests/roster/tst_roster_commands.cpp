@@ -1,0 +1,185 @@
+// The roster window's commands: 選択・保存, クリア and the close box (harness:
+// roster_harness.h).
+
+#include "roster_harness.h"
+
+using namespace Qt::StringLiterals;
+using namespace roster_test;
+using Answer = ui::MessageBox::Answer;
+
+class TestRosterCommands : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init() { startTest(); }
+    void cleanup() { endTest(); }
+
+    // What the main window does with the pick: tst_roster_flow (pickShowsThePersonThisMonth).
+    void pick_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::newRow("row 1") << 1;
+        QTest::newRow("month 04 kept") << 2;
+        QTest::newRow("empty row") << 3;
+        QTest::newRow("year as typed") << 6;
+        QTest::newRow("last row") << 10;
+    }
+    void pick()
+    {
+        QFETCH(int, row);
+        Harness h;
+        h.roster->open();
+        h.click(kRows[row - 1][0]);
+        QVERIFY(h.form().isChecked(kRows[row - 1][0]));
+        QPointer<ui::Form> window = h.roster->form();
+        h.click(u"BUTTON9"_s);
+
+        QCOMPARE(h.requests, QList<int> {3});
+        QCOMPARE(h.failures, 0);
+        QCOMPARE(h.picks.size(), 1);
+        QVERIFY(!h.roster->isOpen());
+        QCOMPARE(readAll(u"tamlo.dat"_s), fileBytes(sampleEntries()));
+
+        const roster::RosterEntry &person = h.picks.first();
+        QCOMPARE((QStringList {person.name, person.year, person.month, person.day}),
+            sampleEntries()[row - 1]);
+        QVERIFY(h.main.isVisible());
+
+        // The window goes away once the click that closed it has returned.
+        QVERIFY(!window->isVisible());
+        QTRY_VERIFY(window.isNull());
+    }
+
+    void pickSavesEditsOfEveryRow()
+    {
+        Harness h;
+        h.roster->open();
+        h.form().setText(u"EDIT10", u"新しい人"_s);
+        h.form().setText(u"EDIT46", QString());
+        QTest::keyClicks(h.form().control(u"EDIT46"), u"9"_s);
+        h.click(u"RADIO14"_s);
+        h.click(u"BUTTON9"_s);
+
+        Entries expected = sampleEntries();
+        expected[4][0] = u"新しい人"_s;
+        expected[9][3] = u"9"_s;
+        QCOMPARE(readAll(u"tamlo.dat"_s), fileBytes(expected));
+        QCOMPARE(h.picks.size(), 1);
+        QCOMPARE(h.picks.first().name, u"Smith"_s);
+        QCOMPARE(h.picks.first().day, u"29"_s);
+    }
+
+    void failedSaveKeepsEverything()
+    {
+        QVERIFY(QDir().mkdir(u"media"_s));
+        writeFile(u"media/tamlo.dat"_s, fileBytes(sampleEntries()));
+        Harness h(u"media/tamlo.dat"_s);
+        h.main.setText(u"EDIT1", u"1999"_s);
+        h.main.setText(u"EDIT26", u"そのまま"_s);
+        h.roster->open();
+        h.form().setText(u"EDIT6", u"未保存"_s);
+        // The medium goes away under the open window.
+        QVERIFY(QDir().rename(u"media"_s, u"gone"_s));
+
+        h.click(u"BUTTON9"_s);
+        QCOMPARE(h.failures, 1);
+        QVERIFY(h.picks.isEmpty());
+        QVERIFY(h.roster->isOpen());
+        QCOMPARE(h.field(1, 1), u"未保存"_s);
+        QCOMPARE(h.main.text(u"EDIT1"), u"1999"_s);
+        QCOMPARE(h.main.text(u"EDIT26"), u"そのまま"_s);
+        QCOMPARE(readAll(u"gone/tamlo.dat"_s), fileBytes(sampleEntries()));
+        QVERIFY(!QFile::exists(u"media/tamlo.dat"_s));
+        QVERIFY(QDir(u"gone"_s).removeRecursively());
+    }
+
+    void clear_data()
+    {
+        QTest::addColumn<Answer>("answer");
+        QTest::addColumn<int>("row");
+        QTest::newRow("OK on row 7") << Answer::Ok << 7;
+        QTest::newRow("OK on row 1") << Answer::Ok << 1;
+        QTest::newRow("Cancel on row 7") << Answer::Cancel << 7;
+        QTest::newRow("OK on row 10") << Answer::Ok << 10;
+    }
+    void clear()
+    {
+        QFETCH(Answer, answer);
+        QFETCH(int, row);
+        Harness h;
+        h.roster->open();
+        VisibilityLog log;
+        h.main.installEventFilter(&log);
+        h.click(kRows[row - 1][0]);
+        ui::MessageBox::setNextAnswer(answer);
+        h.click(u"BUTTON8"_s);
+
+        QCOMPARE(h.requests, QList<int> {2});
+        const auto shown = ui::MessageBox::lastShown();
+        QVERIFY(shown);
+        QCOMPARE(shown->owner, &h.main);
+        QCOMPARE(shown->title, u"誕生日データ消去"_s);
+        QCOMPARE(shown->text, u"選択したデータを消去しますか?"_s);
+        QVERIFY(shown->buttons == ui::MessageBox::Buttons::OkCancel);
+        QVERIFY(shown->icon == ui::MessageBox::Icon::Information);
+
+        Entries expected = sampleEntries();
+        if (answer == Answer::Ok)
+            expected[row - 1] = QStringList(4, QString());
+        QCOMPARE(h.fields(), expected);
+        QCOMPARE(readAll(u"tamlo.dat"_s), fileBytes(sampleEntries()));
+        // Hidden for the question, back afterwards whatever the answer.
+        QCOMPARE(log.events, (QList<QEvent::Type> {QEvent::Hide, QEvent::Show}));
+        QVERIFY(h.main.isVisible());
+        QVERIFY(h.roster->isOpen());
+        QVERIFY(onTop(&h.form()));
+        QVERIFY(h.picks.isEmpty());
+
+        // Closing through the frame keeps the file as it was.
+        h.form().requestClose(); // the close box
+        QVERIFY(!h.roster->isOpen());
+        QCOMPARE(readAll(u"tamlo.dat"_s), fileBytes(sampleEntries()));
+    }
+
+    void clearedRowIsSavedByAPick()
+    {
+        Harness h;
+        h.roster->open();
+        h.click(u"RADIO17"_s);
+        ui::MessageBox::setNextAnswer(Answer::Ok);
+        h.click(u"BUTTON8"_s);
+        h.click(u"BUTTON9"_s);
+        Entries expected = sampleEntries();
+        expected[6] = QStringList(4, QString());
+        QCOMPARE(readAll(u"tamlo.dat"_s), fileBytes(expected));
+        QCOMPARE(h.picks.size(), 1);
+        QCOMPARE(h.picks.first().name, QString());
+    }
+
+    void closeBoxSavesNothing()
+    {
+        Harness h;
+        h.main.setText(u"EDIT26"_s, u"元の名前"_s);
+        h.roster->open();
+        QPointer<ui::Form> window = h.roster->form();
+        h.form().setText(u"EDIT6", u"捨てる"_s);
+        h.main.hide();
+        window->requestClose(); // the close box
+
+        QVERIFY(!h.roster->isOpen());
+        QVERIFY(!window->isVisible());
+        QTRY_VERIFY(window.isNull());
+        QCOMPARE(readAll(u"tamlo.dat"_s), fileBytes(sampleEntries()));
+        QCOMPARE(h.main.text(u"EDIT26"), u"元の名前"_s);
+        QVERIFY(h.main.isVisible()); // never left without a visible main window
+        QCOMPARE(h.requests, QList<int> {});
+
+        // It opens again from the file.
+        h.roster->open();
+        QCOMPARE(h.field(1, 1), u"山田　太郎"_s);
+    }
+};
+
+QTEST_MAIN(TestRosterCommands)
+#include "tst_roster_commands.moc"
