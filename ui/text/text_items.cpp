@@ -15,79 +15,68 @@ void chopTrailingSpaces(QByteArray &value)
     value.truncate(end);
 }
 
+void skipBlanks(QByteArrayView bytes, qsizetype &pos)
+{
+    while (pos < bytes.size() && (bytes.at(pos) == ' ' || bytes.at(pos) == '\0'))
+        ++pos;
+}
+
+// A line end is CR, optionally followed by LF; both belong to it.
+void consumeLineEnd(QByteArrayView bytes, qsizetype &pos)
+{
+    ++pos;
+    if (pos < bytes.size() && bytes.at(pos) == kLf)
+        ++pos;
+}
+
 } // namespace
 
 std::optional<QByteArray> ItemReader::next()
 {
     if (atEnd())
         return std::nullopt;
-    skipBlanks();
-    if (m_pos < m_bytes.size() && m_bytes.at(m_pos) == kQuote)
-        return readQuoted();
-    return readUnquoted();
-}
-
-void ItemReader::skipBlanks()
-{
-    while (m_pos < m_bytes.size() && (m_bytes.at(m_pos) == ' ' || m_bytes.at(m_pos) == '\0'))
-        ++m_pos;
-}
-
-void ItemReader::consumeLineEnd()
-{
-    // A line end is CR, optionally followed by LF; both belong to it.
-    ++m_pos;
-    if (m_pos < m_bytes.size() && m_bytes.at(m_pos) == kLf)
-        ++m_pos;
-}
-
-std::optional<QByteArray> ItemReader::readQuoted()
-{
     const qsizetype size = m_bytes.size();
+    skipBlanks(m_bytes, m_pos);
     QByteArray value;
-    ++m_pos;
-    for (; m_pos < size; ++m_pos) {
-        const char c = m_bytes.at(m_pos);
-        if (c == kQuote)
-            break;
-        if (c == kCr) {
-            // No closing quote before the line end: the line end still ends the item.
-            consumeLineEnd();
+    if (m_pos < size && m_bytes.at(m_pos) == kQuote) {
+        for (++m_pos; m_pos < size; ++m_pos) {
+            const char c = m_bytes.at(m_pos);
+            if (c == kQuote)
+                break;
+            if (c == kCr) {
+                // No closing quote before the line end: the line end still ends the item.
+                consumeLineEnd(m_bytes, m_pos);
+                chopTrailingSpaces(value);
+                return value;
+            }
+            if (c != '\0')
+                value.append(c);
+        }
+        if (m_pos >= size) {
             chopTrailingSpaces(value);
             return value;
         }
-        if (c != '\0')
-            value.append(c);
-    }
-    if (m_pos >= size) {
-        chopTrailingSpaces(value);
+        ++m_pos; // the closing quote
+        skipBlanks(m_bytes, m_pos);
+        if (m_pos >= size)
+            return value;
+        const char after = m_bytes.at(m_pos);
+        if (after == kQuote)
+            return std::nullopt;
+        if (after == kCr)
+            consumeLineEnd(m_bytes, m_pos);
+        else
+            ++m_pos; // a separator, or any other character, which is lost
         return value;
     }
-    ++m_pos; // the closing quote
-    skipBlanks();
-    if (m_pos >= size)
-        return value;
-    const char after = m_bytes.at(m_pos);
-    if (after == kQuote)
-        return std::nullopt;
-    if (after == kCr)
-        consumeLineEnd();
-    else
-        ++m_pos; // a separator, or any other character, which is lost
-    return value;
-}
-
-QByteArray ItemReader::readUnquoted()
-{
-    QByteArray value;
-    for (; m_pos < m_bytes.size(); ++m_pos) {
+    for (; m_pos < size; ++m_pos) {
         const char c = m_bytes.at(m_pos);
         if (c == ',' || c == ':') {
             ++m_pos;
             break;
         }
         if (c == kCr) {
-            consumeLineEnd();
+            consumeLineEnd(m_bytes, m_pos);
             break;
         }
         if (c != '\0')

@@ -25,11 +25,6 @@ public:
     bool atEnd() const { return m_pos >= m_bytes.size(); }
 
 private:
-    void skipBlanks();
-    void consumeLineEnd();
-    std::optional<QByteArray> readQuoted();
-    QByteArray readUnquoted();
-
     QByteArrayView m_bytes;
     qsizetype m_pos = 0;
 };
