@@ -11,8 +11,9 @@
 // FormFields, checks them, empties the first bad field or steps the month, and calls
 // drawChart(), which takes a snapshot of the fields (chart::ChartInput) and draws it
 // with chart::redrawChart onto the window's surface. The roster window's buttons set the
-// roster request; the pass runs its command, whose pick sets the roster redraw flag
-// for the next pass.
+// roster request; the pass runs its command, and a pick comes back to showPick(), which
+// puts the person into this window's fields and sets the roster redraw flag for the
+// next pass.
 
 #include "app/form_fields.h"
 #include "chart/chart_input.h"

@@ -57,9 +57,9 @@ std::optional<std::size_t> selectedRow(const ui::Form &form)
 
 RosterEntry rowEntry(const ui::Form &form, std::size_t row)
 {
-    const RosterRow &names = rosterRows()[row];
-    return {form.text(ui::toQString(names.name)), form.text(ui::toQString(names.year)),
-        form.text(ui::toQString(names.month)), form.text(ui::toQString(names.day))};
+    const RosterRow &controls = rosterRows()[row];
+    return {form.text(ui::toQString(controls.name)), form.text(ui::toQString(controls.year)),
+        form.text(ui::toQString(controls.month)), form.text(ui::toQString(controls.day))};
 }
 
 } // namespace
@@ -143,8 +143,9 @@ void RosterWindow::clearCommand()
             ui::MessageBox::Buttons::OkCancel, ui::MessageBox::Icon::Information);
     if (answer == ui::MessageBox::Answer::Ok && m_form) {
         if (const auto row = selectedRow(*m_form)) {
-            const RosterRow &names = rosterRows()[*row];
-            for (std::string_view field : {names.name, names.year, names.month, names.day})
+            const RosterRow &controls = rosterRows()[*row];
+            for (std::string_view field :
+                {controls.name, controls.year, controls.month, controls.day})
                 m_form->setText(ui::toQString(field), QString());
         }
     }
