@@ -9,9 +9,10 @@ namespace engine {
 namespace {
 
 constexpr float kCommonCycle = 21252.0f; // 23 × 28 × 33
-constexpr float kAngleFactor = 6.28f; // not 2π: the curves drift slightly per period
-constexpr float kAmplitude = 20.0f;
-constexpr float kCurveBase = 88.0f;
+// Not 2π: the curves drift slightly per period. The single-precision constant, widened.
+constexpr double kAngleFactor = 6.28f;
+constexpr double kAmplitude = 20.0;
+constexpr double kCurveBase = 88.0;
 constexpr float kStep = 0.06f;
 constexpr float kEndMargin = 0.1f;
 
@@ -198,25 +199,19 @@ bool SampleWalk::next(Sample &out)
 
 void evaluateSample(float t, const Offsets &offsets, Sample &out)
 {
+    // Each stored value is rounded to single precision once, where it is stored; the
+    // formula behind it runs in double from its stored operands. Rounding every step
+    // on its own moves x at t = 0.06 and can turn a level of 182 into 183.
+    const double position = t;
     out.t = t;
-    const float t4 = t * 4.0f;
-    const float days = t4 + 31.0f;
-    const float x4 = days * 4.0f;
-    const float x = x4 + 6.0f;
-    out.x = x;
+    out.x = static_cast<float>(((position * 4.0 + 31.0) * 4.0) + 6.0);
 
     for (std::size_t r = 0; r < kRhythmCount; ++r) {
-        const float position = t + offsets.values[r];
-        const float cycles = position / kPeriods[r];
-        const float angle = cycles * kAngleFactor;
-        // The sine of the single-precision angle, rounded once to single precision.
-        const auto sine = static_cast<float>(std::sin(static_cast<double>(angle)));
-        const float swing = kAmplitude * sine;
-        const float c = kCurveBase - swing;
+        const double angle = ((position + offsets.values[r]) / kPeriods[r]) * kAngleFactor;
+        const auto c = static_cast<float>(kCurveBase - kAmplitude * std::sin(angle));
         out.curve[r] = c;
-        const float plotted = c + 108.0f;
-        const float raised = plotted + 95.0f;
-        const float level = raised - 108.0f;
+        const auto plotted = static_cast<float>(c + 108.0);
+        const auto level = static_cast<float>((plotted + 95.0) - 108.0);
         out.level[r] = std::floor(level);
     }
     markSample(out);

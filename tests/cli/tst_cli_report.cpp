@@ -56,6 +56,7 @@ private Q_SLOTS:
     void knownMonths();
     void greeting_data();
     void greeting();
+    void birthdayOfOneBornOnThe22nd();
     void dayTableFollowsJson();
     void keysInOrder();
 };
@@ -232,6 +233,13 @@ void TestCliReport::greeting()
     const QJsonObject json = jsonOf(arguments);
     QVERIFY(json.contains(u"greeting"));
     QCOMPARE(json[u"greeting"], greeting);
+}
+
+void TestCliReport::birthdayOfOneBornOnThe22nd()
+{
+    // The birth month shown: the birthday starts with every level at 182, no caution row.
+    const QJsonObject json = jsonOf({u"--birth=1990-07-22"_s, u"--month=1990-07"_s});
+    QCOMPARE(intsOf(json[u"days"][21][u"rows"]), (QList<int> {0, 1, 3, 4, 5, 6, 7}));
 }
 
 void TestCliReport::dayTableFollowsJson()

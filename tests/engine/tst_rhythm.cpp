@@ -62,6 +62,7 @@ private Q_SLOTS:
     void march2000FromNewYear2000();
     void monthStartingOnBirthDate();
     void birthOnThe15th();
+    void roundedOnceWhenStored();
     void sampleCounts_data();
     void sampleCounts();
     void cautionLimit();
@@ -338,6 +339,17 @@ void TestRhythm::birthOnThe15th()
         QCOMPARE_EXACT(firstAfter->level[r], 182.0f);
     // Before the three, P is already below its zero band.
     QCOMPARE_EXACT((firstAfter - 4)->level[0], 184.0f);
+}
+
+void TestRhythm::roundedOnceWhenStored()
+{
+    // x = 16t + 130 at t = 0.06 rounded once is 130.96001; step by step, 130.95999.
+    QCOMPARE_EXACT(walkAll(60.0f, 31.0f).at(1).x, 130.96f);
+    // Born on the 22nd, its month shown: at the birthday's first sample c + 108 lies just
+    // below 196, and must not round up to it on its way to the level.
+    const Sample s = walkAll(-21.0f, 31.0f).at(350);
+    QCOMPARE(QList<float>(s.level.begin(), s.level.end()), (QList<float> {182, 182, 182}));
+    QCOMPARE(rulesOf(s), QList<int> {15});
 }
 
 void TestRhythm::sampleCounts_data()
