@@ -76,13 +76,18 @@ CheckOutcome checkInput(const RawInput &raw)
             in.shownMonth = 12.0f;
             in.shownYear = in.shownYear - 1.0f;
         }
-        outcome.stepped = in;
     } else if (raw.request == RedrawRequest::NextMonth) {
         in.shownMonth = in.shownMonth + 1.0f;
         if (in.shownMonth == 13.0f) {
             in.shownMonth = 1.0f;
             in.shownYear = in.shownYear + 1.0f;
         }
+    }
+    if (raw.request == RedrawRequest::PreviousMonth || raw.request == RedrawRequest::NextMonth) {
+        // A step out of the years 1–9999 is refused like such a year typed in: nothing
+        // is written back, and the displayed year is emptied.
+        if (in.shownYear < 1.0f || in.shownYear > kLargestYear)
+            return reject(Field::ShownYear);
         outcome.stepped = in;
     }
 

@@ -36,7 +36,8 @@ struct CheckOutcome
     Field rejected = Field::None; ///< first failed check's field, None when all pass
     CheckedInput input; ///< valid when rejected is None
     /// Set when the month was stepped (previous or next month): the new Western year
-    /// and month, written back to the month fields even when a later check fails.
+    /// and month, written back to the month fields even when a later check fails. A
+    /// step that leaves the years 1–9999 sets nothing and empties the displayed year.
     std::optional<CheckedInput> stepped;
 };
 

@@ -1,6 +1,7 @@
 #include "fuzz/fuzz_harness.h"
 
 #include "chart/month_chart.h"
+#include "engine/calendar.h"
 #include "engine/field_port.h"
 #include "engine/redraw_cycle.h"
 #include "roster/roster_file.h"
@@ -146,8 +147,11 @@ bool checkInputRedraw(QByteArrayView bytes)
     if (window.draws() > 1 || cycle.redrawRequest() != engine::RedrawRequest::None
         || cycle.rosterRequest() != engine::RosterRequest::None)
         return false;
-    // A month that was stepped and drawn shows its year in Western form.
+    // A month that was stepped and drawn shows its year in Western form, from 1 to 9999.
     if (request != engine::RedrawRequest::AsEntered && window.draws() == 1) {
+        const float year = engine::parseNumber(window.text(names::kShownYear));
+        if (!(year >= 1.0f && year <= 9999.0f))
+            return false;
         if (!window.isChecked(kShownButtons[0]))
             return false;
         for (std::size_t i = 1; i < kShownButtons.size(); ++i) {

@@ -199,6 +199,11 @@ void TestInputCheck::stepping_data()
         2024, 3, 2) << true << 2024.0f << 2.0f << Field::BirthYear;
     QTest::newRow("on to month 13.5") << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 12.5f,
         3) << true << 2024.0f << 13.5f << Field::ShownMonth;
+    // A step out of the years 1–9999 is refused like such a year typed in.
+    QTest::newRow("on from December 9999") << birthAndShown(kWestern, 9000, 1, 1, kWestern, 9999,
+        12, 3) << false << 0.0f << 0.0f << Field::ShownYear;
+    QTest::newRow("back from January of year 1") << birthAndShown(kWestern, 1, 1, 1, kWestern, 1, 1,
+        2) << false << 0.0f << 0.0f << Field::ShownYear;
     // Nothing is stepped when check 7 or an earlier one fails, or for request 1.
     QTest::newRow("bad displayed year") << birthAndShown(kWestern, 2000, 1, 1, kShowa, 64, 1, 3)
                                         << false << 0.0f << 0.0f << Field::ShownYear;
