@@ -3,6 +3,7 @@
 #include "ui/drawing/canvas.h"
 
 #include <QString>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -12,15 +13,6 @@ namespace {
 
 constexpr int kGreetingColour = 3;
 constexpr int kSummaryColour = 2;
-
-/// Whole counts print without a decimal point; anything else as the shortest text
-/// that reads back the same float.
-QString decimalText(float value)
-{
-    if (value == static_cast<float>(static_cast<long long>(value)))
-        return QString::number(static_cast<long long>(value));
-    return QString::number(value, 'g', 9);
-}
 
 } // namespace
 
@@ -34,7 +26,9 @@ float dayCount(const engine::Date &birth, const engine::Date &today)
 
 QString countText(float count)
 {
-    const QString text = u' ' + decimalText(count);
+    // A fractional birth year or day makes a fractional count; the sentence shows whole
+    // days, truncated toward zero.
+    const QString text = u' ' + QString::number(std::trunc(count), 'f', 0);
     if (text.size() < 5)
         return text;
     return text.left(text.size() - 3) + u',' + text.right(3);

@@ -15,8 +15,9 @@ namespace chart {
 
 /// Days from the birth date to today; 0 when today is not after the birth date.
 float dayCount(const engine::Date &birth, const engine::Date &today);
-/// " 12,345": a leading space, the digits, and one thousands separator once the text
-/// (space included) has five characters or more: 999 → " 999", 1000 → " 1,000".
+/// " 12,345": a leading space, the digits of the whole days (truncated toward zero),
+/// and one thousands separator once the text (space included) has five characters or
+/// more: 999 → " 999", 1000 → " 1,000", 703980.5 → " 703,980".
 QString countText(float count);
 /// "誕生日から今日(2026/12/08)まで 12,345日です。"
 QString summaryText(float count, const QString &todayText);

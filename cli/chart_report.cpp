@@ -126,7 +126,8 @@ QByteArray reportJson(const MonthReport &report)
     out += "  \"month\": " + jsonString(dateText(in.shownYear, in.shownMonth)) + ",\n";
     out += "  \"today\": " + jsonString(report.todayText) + ",\n";
     out += "  \"month_length\": " + integerText(report.monthLength) + ",\n";
-    out += "  \"days_since_birth_day1\": " + integerText(report.daysSinceBirthDay1) + ",\n";
+    // Exactly the value the offsets come from: fractional after a fractional birth date.
+    out += "  \"days_since_birth_day1\": " + jsonFloat(report.daysSinceBirthDay1) + ",\n";
     out += "  \"offsets\": [";
     for (int r = 0; r < engine::kRhythmCount; ++r)
         out += (r ? ", " : "") + integerText(report.offsets[r]);

@@ -8,6 +8,7 @@
 #include "engine/rhythm.h"
 #include "ui/drawing/fonts.h"
 
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -57,6 +58,7 @@ private Q_SLOTS:
     void greeting_data();
     void greeting();
     void birthdayOfOneBornOnThe22nd();
+    void fractionalBirthYear();
     void dayTableFollowsJson();
     void keysInOrder();
 };
@@ -240,6 +242,21 @@ void TestCliReport::birthdayOfOneBornOnThe22nd()
     // The birth month shown: the birthday starts with every level at 182, no caution row.
     const QJsonObject json = jsonOf({u"--birth=1990-07-22"_s, u"--month=1990-07"_s});
     QCOMPARE(intsOf(json[u"days"][21][u"rows"]), (QList<int> {0, 1, 3, 4, 5, 6, 7}));
+}
+
+void TestCliReport::fractionalBirthYear()
+{
+    // The roster's year 99.5: the offsets come from a fractional count, the sentence shows
+    // whole days.
+    QFile roster(u"tamlo.dat"_s);
+    QVERIFY(roster.open(QIODevice::WriteOnly));
+    roster.write(
+        "\"\",\"99.5\",\"4\",\"12\"\r\n" + QByteArray("\"\",\"\",\"\",\"\"\r\n").repeated(9));
+    roster.close();
+    const QJsonObject json = jsonOf(
+        {u"--roster=tamlo.dat"_s, u"--person=1"_s, u"--month=1100-12"_s, u"--today=2026-12-08"_s});
+    QCOMPARE(json[u"days_since_birth_day1"].toDouble(), 365657.5);
+    QCOMPARE(json[u"summary"].toString(), u"誕生日から今日(2026/12/08)まで 703,879日です。"_s);
 }
 
 void TestCliReport::dayTableFollowsJson()
