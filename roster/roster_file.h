@@ -47,8 +47,9 @@ std::optional<Roster> readRoster(
 std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error = nullptr);
 
 /// The file's bytes: per entry `"name","year","month","day"` CR LF. A half-width
-/// double quote in a value is stored as "＂" so that the file always reads back; a
-/// character without a code-page-932 form is stored as "？".
+/// double quote in a value is stored as "＂" and CR, LF and NUL are left out, so that
+/// the file always reads back; a character without a code-page-932 form is stored
+/// as "？".
 QByteArray rosterBytes(const Roster &roster);
 
 /// Replaces the file as a whole: the bytes go to a temporary file in the same

@@ -92,7 +92,15 @@ QByteArray quotedLine(std::span<const QByteArray> items)
     for (const QByteArray &item : items) {
         if (!line.isEmpty())
             line.append(',');
-        line.append(kQuote).append(item).append(kQuote);
+        line.append(kQuote);
+        // A CR would end the item on reading and shift every later one, a LF would
+        // split the line for anything else that reads the file, and a NUL is dropped on
+        // reading anyway. No code-page-932 character has one as its second byte.
+        for (const char c : item) {
+            if (c != kCr && c != kLf && c != '\0')
+                line.append(c);
+        }
+        line.append(kQuote);
     }
     return line.append("\r\n");
 }

@@ -30,7 +30,8 @@ private:
 };
 
 /// One line of items, each between double quotes, separated by single commas and
-/// ended by CR LF: "a","b" CR LF.
+/// ended by CR LF: "a","b" CR LF. CR, LF and NUL inside an item are left out, so that
+/// no value can break the line: "a\r\nb" is written as "ab".
 QByteArray quotedLine(std::span<const QByteArray> items);
 
 } // namespace ui
