@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -48,6 +49,8 @@ private Q_SLOTS:
     void pasting();
     void inputMethodCommit_data();
     void inputMethodCommit();
+    void dropping_data();
+    void dropping();
     void overLimitTextCanBeShortenedNotLengthened();
     void undoBackToOverLimitTextKeepsTheLimit();
     void programTextBypassesLimit();
@@ -118,6 +121,7 @@ void TestByteLimitedEdit::pasting_data()
     QTest::newRow("with an emoji") << 0 << u"a"_s << false << u"b😀"_s << u"a"_s;
     QTest::newRow("full-width name of 8 at 14")
         << 14 << QString() << false << u"山田山田山田山田"_s << QString();
+    QTest::newRow("line break refused whole") << 14 << u"Z"_s << false << u"A\r\nB"_s << u"Z"_s;
 }
 
 void TestByteLimitedEdit::pasting()
@@ -150,6 +154,7 @@ void TestByteLimitedEdit::inputMethodCommit_data()
     QTest::newRow("seventh of seven") << 14 << u"山田太郎花子"_s << u"様"_s << u"山田太郎花子様"_s;
     QTest::newRow("eighth of seven") << 14 << u"山田太郎花子様"_s << u"殿"_s << u"山田太郎花子様"_s;
     QTest::newRow("unencodable") << 14 << QString() << u"한"_s << QString();
+    QTest::newRow("line feed") << 14 << u"19"_s << u"89\n"_s << u"19"_s;
 }
 
 void TestByteLimitedEdit::inputMethodCommit()
@@ -163,6 +168,32 @@ void TestByteLimitedEdit::inputMethodCommit()
     edit.setMaxBytes(maxBytes);
     edit.setText(preset);
     commit(&edit, u"かん"_s, committed);
+    QCOMPARE(edit.text(), expected);
+}
+
+void TestByteLimitedEdit::dropping_data()
+{
+    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("plain text") << u"AB"_s << u"ZAB"_s;
+    QTest::newRow("line feed refused whole") << u"A\nB"_s << u"Z"_s;
+}
+
+void TestByteLimitedEdit::dropping()
+{
+    QFETCH(QString, dropped);
+    QFETCH(QString, expected);
+    ui::ByteLimitedEdit edit;
+    edit.setMaxBytes(14);
+    edit.setText(u"Z"_s);
+    QMimeData data;
+    data.setText(dropped);
+    // A drop reaches only the widget that accepted the drag's entry.
+    const QPoint end(edit.width() - 2, edit.height() / 2);
+    QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&edit, &enter);
+    QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&edit, &drop);
     QCOMPARE(edit.text(), expected);
 }
 

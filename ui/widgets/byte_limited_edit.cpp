@@ -1,6 +1,7 @@
 #include "ui/widgets/byte_limited_edit.h"
 
 #include "ui/text/cp932.h"
+#include "ui/text/text_filter.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -88,6 +89,9 @@ void ByteLimitedEdit::runUnchecked(const std::function<void()> &change)
 
 bool ByteLimitedEdit::accepts(const QString &before, const QString &after) const
 {
+    const auto tab = m_typingTab ? text_filter::Tab::Allowed : text_filter::Tab::Refused;
+    if (!text_filter::allowsChange(before, after, tab))
+        return false;
     const Measure was = measure(before);
     const Measure now = measure(after);
     if (now.bad > was.bad)
@@ -141,7 +145,9 @@ int ByteLimitedEdit::visibleTextWidth() const
 void ByteLimitedEdit::keyPressEvent(QKeyEvent *event)
 {
     if (event->key() == Qt::Key_Tab && event->modifiers() == Qt::ControlModifier) {
+        m_typingTab = true;
         insert(u"\t"_s);
+        m_typingTab = false;
         event->accept();
         return;
     }

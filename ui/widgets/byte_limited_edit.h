@@ -13,6 +13,7 @@ namespace ui {
 /// text set by the program through setText() is taken as it stands.
 ///
 /// A user change is refused when it
+///   - brings in a control character (only the tab typed by Ctrl+Tab is taken), or
 ///   - adds a character that code page 932 cannot hold or that the field refuses, or
 ///   - makes the text longer than the limit *and* longer than it was,
 ///   - or, with no scrolling, makes the text wider than the field and than it was.
@@ -84,6 +85,7 @@ private:
     InputMethod m_inputMethod = InputMethod::Unset;
     QString m_accepted; // the text the next user change is measured against
     bool m_unchecked = false; // a change made by the program is under way
+    bool m_typingTab = false; // Ctrl+Tab is inserting its tab
 };
 
 } // namespace ui
