@@ -114,10 +114,14 @@ bool writeRoster(const Roster &roster, QIODevice &device)
 
 bool writeRoster(const Roster &roster, QSaveFile &file, RosterError *error)
 {
+    // A writable file in a folder that takes no new files is written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return fail(error, RosterError::WriteFailed);
     // The bytes wait in the device's buffer, and commit() replaces the file even when
     // they then fail to reach the disk (a full medium): push them out and check first.
+    // Written in place, the file may then be left partly written, but the failure is
+    // still reported.
     if (!writeRoster(roster, static_cast<QIODevice &>(file)) || !file.flush()) {
         file.cancelWriting();
         file.commit(); // only discards the temporary file after a cancel

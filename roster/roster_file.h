@@ -54,7 +54,9 @@ QByteArray rosterBytes(const Roster &roster);
 
 /// Replaces the file as a whole: the bytes go to a temporary file in the same
 /// folder, which takes the file's place only when everything was written, so a
-/// failure leaves the previous file as it was.
+/// failure leaves the previous file as it was. Where the folder takes no new file but
+/// the file itself is writable, the file is written in place instead; a failure there
+/// can leave it partly written, and is reported all the same.
 bool writeRoster(
     const Roster &roster, const QString &path = rosterFileName(), RosterError *error = nullptr);
 /// The same through a save file that is not open yet (a seam for failing devices).
