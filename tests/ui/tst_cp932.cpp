@@ -9,6 +9,7 @@ class TestCp932 : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void convertsAgainAfterARefusal();
     void encodes_data();
     void encodes();
     void refusesUnencodable_data();
@@ -16,6 +17,15 @@ private Q_SLOTS:
     void decodes_data();
     void decodes();
 };
+
+void TestCp932::convertsAgainAfterARefusal()
+{
+    // Runs first, so that 鬱 is encoded for the first time right after a refusal: the
+    // converter's error must not outlive the text that caused it (decodes() checks the
+    // same for decoding, in its row "good around bad").
+    QVERIFY(!ui::cp932::encode(u"é"_s));
+    QCOMPARE(ui::cp932::encode(u"鬱"_s), QByteArray("\x9f\x54"));
+}
 
 void TestCp932::encodes_data()
 {

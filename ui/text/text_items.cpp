@@ -29,6 +29,18 @@ void consumeLineEnd(QByteArrayView bytes, qsizetype &pos)
         ++pos;
 }
 
+// The bytes from start to end as one item, taken in one piece: they are shared, unless
+// NUL bytes have to be dropped from a copy.
+QByteArray itemBetween(QByteArrayView bytes, qsizetype start, qsizetype end)
+{
+    const QByteArrayView slice = bytes.sliced(start, end - start);
+    if (!slice.contains('\0'))
+        return QByteArray::fromRawData(slice.data(), slice.size());
+    QByteArray value = slice.toByteArray();
+    value.removeIf([](char c) { return c == '\0'; });
+    return value;
+}
+
 } // namespace
 
 std::optional<QByteArray> ItemReader::next()
@@ -36,23 +48,17 @@ std::optional<QByteArray> ItemReader::next()
     if (atEnd())
         return std::nullopt;
     const qsizetype size = m_bytes.size();
+    const char *const data = m_bytes.data();
     skipBlanks(m_bytes, m_pos);
-    QByteArray value;
-    if (m_pos < size && m_bytes.at(m_pos) == kQuote) {
-        for (++m_pos; m_pos < size; ++m_pos) {
-            const char c = m_bytes.at(m_pos);
-            if (c == kQuote)
-                break;
-            if (c == kCr) {
-                // No closing quote before the line end: the line end still ends the item.
+    if (m_pos < size && data[m_pos] == kQuote) {
+        const qsizetype start = ++m_pos;
+        while (m_pos < size && data[m_pos] != kQuote && data[m_pos] != kCr)
+            ++m_pos;
+        QByteArray value = itemBetween(m_bytes, start, m_pos);
+        if (m_pos >= size || data[m_pos] == kCr) {
+            // No closing quote before the line end: the line end still ends the item.
+            if (m_pos < size)
                 consumeLineEnd(m_bytes, m_pos);
-                chopTrailingSpaces(value);
-                return value;
-            }
-            if (c != '\0')
-                value.append(c);
-        }
-        if (m_pos >= size) {
             chopTrailingSpaces(value);
             return value;
         }
@@ -60,7 +66,7 @@ std::optional<QByteArray> ItemReader::next()
         skipBlanks(m_bytes, m_pos);
         if (m_pos >= size)
             return value;
-        const char after = m_bytes.at(m_pos);
+        const char after = data[m_pos];
         if (after == kQuote)
             return std::nullopt;
         if (after == kCr)
@@ -69,19 +75,14 @@ std::optional<QByteArray> ItemReader::next()
             ++m_pos; // a separator, or any other character, which is lost
         return value;
     }
-    for (; m_pos < size; ++m_pos) {
-        const char c = m_bytes.at(m_pos);
-        if (c == ',' || c == ':') {
-            ++m_pos;
-            break;
-        }
-        if (c == kCr) {
-            consumeLineEnd(m_bytes, m_pos);
-            break;
-        }
-        if (c != '\0')
-            value.append(c);
-    }
+    const qsizetype start = m_pos;
+    while (m_pos < size && data[m_pos] != ',' && data[m_pos] != ':' && data[m_pos] != kCr)
+        ++m_pos;
+    QByteArray value = itemBetween(m_bytes, start, m_pos);
+    if (m_pos < size && data[m_pos] == kCr)
+        consumeLineEnd(m_bytes, m_pos);
+    else if (m_pos < size)
+        ++m_pos; // the comma or colon
     chopTrailingSpaces(value);
     return value;
 }
@@ -96,9 +97,13 @@ QByteArray quotedLine(std::span<const QByteArray> items)
         // A CR would end the item on reading and shift every later one, a LF would
         // split the line for anything else that reads the file, and a NUL is dropped on
         // reading anyway. No code-page-932 character has one as its second byte.
-        for (const char c : item) {
-            if (c != kCr && c != kLf && c != '\0')
-                line.append(c);
+        if (!item.contains(kCr) && !item.contains(kLf) && !item.contains('\0')) {
+            line.append(item);
+        } else {
+            for (const char c : item) {
+                if (c != kCr && c != kLf && c != '\0')
+                    line.append(c);
+            }
         }
         line.append(kQuote);
     }

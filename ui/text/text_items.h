@@ -14,6 +14,8 @@ namespace ui {
 
 /// Reads items one after another from bytes. next() fails (nothing) when the read
 /// position is already at the end, or when a second quote follows a closing quote.
+/// An item may share the bytes it was read from, so it stays valid only as long as
+/// they do.
 ///     ItemReader r("\"a\",b\r\n"); r.next() == "a"; r.next() == "b"; r.next() == nothing
 class ItemReader
 {
