@@ -7,9 +7,11 @@
 #include "roster/roster_file.h"
 #include "ui/drawing/image_canvas.h"
 #include "ui/text/cp932.h"
+#include "ui/text/text_filter.h"
 
 #include <QDate>
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <map>
 #include <optional>
@@ -158,6 +160,62 @@ bool checkInputRedraw(QByteArrayView bytes)
             if (window.isChecked(kShownButtons[i]))
                 return false;
         }
+    }
+    return true;
+}
+
+namespace {
+
+QString fieldText(QByteArrayView bytes)
+{
+    static constexpr std::array<char16_t, 8> kOthers {
+        u'あ', u'漢', u'\u3000', u'＂', 0xd83d, 0xde00, 0xfffd, u'ｱ'};
+    QString text;
+    for (const char b : bytes) {
+        const auto code = static_cast<unsigned char>(b);
+        text += code < 0xa0 ? QChar(char16_t(code)) : QChar(kOthers[code % kOthers.size()]);
+    }
+    return text;
+}
+
+} // namespace
+
+bool checkFieldChange(QByteArrayView bytes)
+{
+    if (bytes.size() < 4)
+        return true;
+    const auto byte
+        = [&bytes](qsizetype i) { return qsizetype(static_cast<unsigned char>(bytes[i])); };
+    using ui::text_filter::Tab;
+    const Tab tab = (byte(0) & 1) ? Tab::Allowed : Tab::Refused;
+    const QByteArrayView rest = bytes.sliced(4);
+    const qsizetype split = rest.size() * byte(1) / 256;
+    const QString before = fieldText(rest.first(split));
+    const QString brought = fieldText(rest.sliced(split));
+    const qsizetype at = byte(2) % (before.size() + 1);
+    const qsizetype replaced = byte(3) % (before.size() - at + 1);
+    const QString after = QString(before).replace(at, replaced, brought);
+
+    const auto refused = [tab](QChar c) {
+        return ui::text_filter::isControl(c.unicode()) && !(tab == Tab::Allowed && c == u'\t');
+    };
+    const bool allowed = ui::text_filter::allowsChange(before, after, tab);
+    if (!ui::text_filter::allowsChange(before, before, tab))
+        return false;
+    if (std::none_of(brought.begin(), brought.end(), refused))
+        return allowed;
+    if (!allowed)
+        return true;
+    // Taken: every control character after the change was already there before it,
+    // and not another one in its place.
+    std::array<int, 0xa0> left {};
+    for (const QChar c : before) {
+        if (refused(c))
+            ++left[c.unicode()];
+    }
+    for (const QChar c : after) {
+        if (refused(c) && --left[c.unicode()] < 0)
+            return false;
     }
     return true;
 }

@@ -28,4 +28,15 @@ bool checkRosterBytes(QByteArrayView bytes);
 /// Needs a QGuiApplication.
 bool checkInputRedraw(QByteArrayView bytes);
 
+/// The text fields' filter on one change of a field:
+///   byte 0  bit 0: the change is the tab that Ctrl+Tab types
+///   byte 1  where the rest splits into the text before and the text brought in
+///   byte 2  where in the text before the change happens
+///   byte 3  how many characters there it replaces
+///   rest    one character per byte: below 0xa0 that code (ASCII, C0 and C1 controls),
+///           above it a full-width character or a surrogate half
+/// Nothing without a control character is refused, and nothing taken brings one in,
+/// not even in place of another.
+bool checkFieldChange(QByteArrayView bytes);
+
 } // namespace fuzz

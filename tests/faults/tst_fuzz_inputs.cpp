@@ -62,6 +62,17 @@ private Q_SLOTS:
         QFETCH(QString, path);
         QVERIFY(fuzz::checkInputRedraw(contents(path)));
     }
+
+    void fieldChange_data()
+    {
+        QTest::addColumn<QString>("path");
+        addInputs(u"fuzz_text_filter"_s);
+    }
+    void fieldChange()
+    {
+        QFETCH(QString, path);
+        QVERIFY(fuzz::checkFieldChange(contents(path)));
+    }
 };
 
 QTEST_MAIN(TestFuzzInputs)
