@@ -91,6 +91,7 @@ MonthReport buildReport(const chart::ChartInput &input)
         report.days.push_back({static_cast<int>(d), ui::toQString(weekdays.name()), 0});
     });
 
+    engine::DayRows rows(report.days.size(), 0);
     engine::SampleWalk walk = month.samples();
     report.offsets = walk.offsets().values;
     engine::Sample sample;
@@ -101,15 +102,13 @@ MonthReport buildReport(const chart::ChartInput &input)
         record.curve = sample.curve;
         for (int r = 0; r < engine::kRhythmCount; ++r)
             record.level[r] = static_cast<int>(sample.level[r]);
-        // Day d holds the samples with d − 1 ≤ t < d.
-        const auto dayIndex = static_cast<std::size_t>(std::floor(sample.t));
-        for (int m = 0; m < sample.markCount; ++m) {
+        for (int m = 0; m < sample.markCount; ++m)
             record.rules |= std::uint32_t(1) << sample.marks[m].rule;
-            if (dayIndex < report.days.size())
-                report.days[dayIndex].rows |= std::uint32_t(1) << sample.marks[m].row;
-        }
+        engine::markDay(rows, sample);
         report.samples.push_back(record);
     }
+    for (std::size_t d = 0; d < rows.size(); ++d)
+        report.days[d].rows = rows[d];
 
     report.summary = chart::summaryText(
         chart::dayCount({in.birthYear, in.birthMonth, in.birthDay}, input.today), input.todayText);

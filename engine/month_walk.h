@@ -7,7 +7,17 @@
 #include "engine/input_check.h"
 #include "engine/rhythm.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace engine {
+
+/// The rows marked on each day of a month, day 1 first: bit k set when row k (0–14) is
+/// marked during the day.
+using DayRows = std::vector<std::uint32_t>;
+
+/// Adds a sample's marks to its day: day d holds the samples with d − 1 ≤ t < d.
+void markDay(DayRows &rows, const Sample &sample);
 
 class MonthWalk
 {
@@ -21,6 +31,9 @@ public:
 
     /// The samples of the month, left to right.
     SampleWalk samples() const { return SampleWalk(m_daysSinceBirthDay1, m_length); }
+
+    /// The rows marked on each of the length() days, from the same samples the chart draws.
+    DayRows dayRows() const;
 
     /// Calls each(day, weekdays) for days 1 to length(), in order, with the weekday of
     /// the day counted in the table month.
