@@ -1,13 +1,13 @@
 #include "cli/chart_program.h"
 
-#include "cli/chart_image.h"
+#include "chart/chart_picture.h"
 #include "cli/chart_report.h"
 #include "cli/chart_request.h"
 #include "cli/command_line.h"
 #include "cli/roster_json.h"
 #include "roster/roster_file.h"
+#include "ui/drawing/png_file.h"
 
-#include <QImageWriter>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -82,19 +82,6 @@ chart::FieldTexts fieldTexts(
     return texts;
 }
 
-bool savePng(const QImage &image, const QString &fileName, QString &error)
-{
-    QSaveFile file(fileName);
-    QImageWriter writer(&file, "png");
-    if (!file.open(QIODevice::WriteOnly) || !writer.write(image) || !file.commit()) {
-        error = u"cannot write "_s % fileName % u": "_s
-            % (writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                            : file.errorString());
-        return false;
-    }
-    return true;
-}
-
 bool saveBytes(const QByteArray &bytes, const QString &fileName, QIODevice &out, QString &error)
 {
     if (fileName == u"-"_s) {
@@ -117,9 +104,9 @@ int writeOutputs(const CommandLine &line, const chart::ChartInput &input, QIODev
     if (!line.pngFile.isEmpty()) {
         if (beforeDrawing)
             beforeDrawing();
-        const QImage image = withColourTable(renderChart(input, line.scale));
-        if (!savePng(image, line.pngFile, error)) {
-            write(err, kProgram % error % u'\n');
+        QString reason;
+        if (!ui::writePng(chart::renderChart(input, line.scale), line.pngFile, &reason)) {
+            write(err, kProgram % u"cannot write "_s % line.pngFile % u": "_s % reason % u'\n');
             return kOutputFailed;
         }
     }

@@ -3,9 +3,9 @@
 
 #include "app/failure.h"
 #include "app/main_window.h"
-#include "cli/chart_image.h"
 #include "cli_test_helpers.h"
 #include "ui/drawing/fonts.h"
+#include "ui/drawing/png_file.h"
 #include "ui/text/clock.h"
 
 #include <QImage>
@@ -176,7 +176,7 @@ void TestCliWindow::colourTableKeepsPixels()
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             image.setPixel(x, y, qRgb(0, 0, 0) + QRgb((y * image.width() + x) % colourCount * 97));
-    const QImage result = cli::withColourTable(image);
+    const QImage result = ui::withColourTable(image);
     QCOMPARE(result.format() == QImage::Format_Indexed8, indexed);
     QVERIFY(samePicture(result.convertToFormat(QImage::Format_RGB32), image));
 }
