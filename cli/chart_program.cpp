@@ -4,7 +4,9 @@
 #include "cli/chart_report.h"
 #include "cli/chart_request.h"
 #include "cli/command_line.h"
+#include "cli/everyone_report.h"
 #include "cli/roster_json.h"
+#include "export/ics_calendar.h"
 #include "roster/roster_file.h"
 #include "ui/drawing/png_file.h"
 
@@ -96,9 +98,10 @@ bool saveBytes(const QByteArray &bytes, const QString &fileName, QIODevice &out,
     return true;
 }
 
-/// The picture, the JSON report and the day table that the command line asks for.
-int writeOutputs(const CommandLine &line, const chart::ChartInput &input, QIODevice &out,
-    QIODevice &err, const std::function<void()> &beforeDrawing)
+/// The picture, the JSON report, the calendar and the day table that the command line
+/// asks for.
+int writeOutputs(const CommandLine &line, const chart::ChartInput &input, const QDateTime &now,
+    QIODevice &out, QIODevice &err, const std::function<void()> &beforeDrawing)
 {
     QString error;
     if (!line.pngFile.isEmpty()) {
@@ -109,6 +112,18 @@ int writeOutputs(const CommandLine &line, const chart::ChartInput &input, QIODev
             write(err, kProgram % u"cannot write "_s % line.pngFile % u": "_s % reason % u'\n');
             return kOutputFailed;
         }
+    }
+    if (!line.icsFile.isEmpty()) {
+        const ics::ChartCalendar calendar = ics::chartCalendar(input, line.months, line.kinds, now);
+        if (!saveBytes(calendar.text, line.icsFile, out, error)) {
+            write(err, kProgram % error % u'\n');
+            return kOutputFailed;
+        }
+        if (calendar.months < line.months)
+            write(err,
+                kProgram % u"the calendar holds "_s % QString::number(calendar.months) % u" of "_s
+                    % QString::number(line.months)
+                    % u" months: no date after November 3000 can be written\n"_s);
     }
     if (line.jsonFile.isEmpty() && !line.days)
         return kDone;
@@ -122,11 +137,29 @@ int writeOutputs(const CommandLine &line, const chart::ChartInput &input, QIODev
     return kDone;
 }
 
+/// Everyone's day: the table, or the JSON where --json asks for it.
+int writeEveryone(const CommandLine &line, const roster::Roster &roster, const QDate &date,
+    QIODevice &out, QIODevice &err)
+{
+    const std::vector<PersonDay> people = everyoneOn(roster, date);
+    if (line.jsonFile.isEmpty()) {
+        write(out, everyoneTable(date, people));
+        return kDone;
+    }
+    QString error;
+    if (!saveBytes(everyoneJson(date, people), line.jsonFile, out, error)) {
+        write(err, kProgram % error % u'\n');
+        return kOutputFailed;
+    }
+    return kDone;
+}
+
 } // namespace
 
-int runChartProgram(const QStringList &arguments, const QDate &localToday, QIODevice &out,
+int runChartProgram(const QStringList &arguments, const QDateTime &localNow, QIODevice &out,
     QIODevice &err, const std::function<void()> &beforeDrawing)
 {
+    const QDate localToday = localNow.date();
     const ParsedCommandLine parsed = parseCommandLine(arguments);
     if (parsed.help) {
         write(out, usageText());
@@ -150,6 +183,8 @@ int runChartProgram(const QStringList &arguments, const QDate &localToday, QIODe
             out.write(rosterJson(*roster));
             return kDone;
         }
+        if (line.everyone)
+            return writeEveryone(line, *roster, line.date.value_or(localToday), out, err);
         person = (*roster)[static_cast<std::size_t>(line.person - 1)];
     }
 
@@ -166,7 +201,7 @@ int runChartProgram(const QStringList &arguments, const QDate &localToday, QIODe
     }
     const chart::ChartInput input = chart::chartInput(*request.input, texts, todayText);
 
-    return writeOutputs(line, input, out, err, beforeDrawing);
+    return writeOutputs(line, input, localNow, out, err, beforeDrawing);
 }
 
 } // namespace cli

@@ -12,6 +12,9 @@ namespace {
 constexpr std::array<QStringView, engine::kEraCount> kEraNames {
     u"西暦", u"平成", u"昭和", u"大正", u"令和"};
 
+// In the order of ics::Kinds.
+const QStringList kKindNames {u"caution"_s, u"good"_s, u"all"_s};
+
 bool allDigits(QStringView text)
 {
     if (text.isEmpty())
@@ -135,8 +138,9 @@ std::optional<QDate> parseToday(QStringView text)
 
 namespace {
 
-/// Stores an option's value; the message when the value is not of the option's form.
-QString takeValue(CommandLine &line, const QString &option, const QString &value)
+/// Stores the value of an option that names a date, a month or a person; the message
+/// when the value is not of the option's form.
+QString takeInputValue(CommandLine &line, const QString &option, const QString &value)
 {
     if (option == u"--birth"_s) {
         line.birth = parseDate(value);
@@ -147,10 +151,11 @@ QString takeValue(CommandLine &line, const QString &option, const QString &value
         line.month = parseMonth(value);
         if (!line.month)
             return u"--month: expected YYYY-MM or an era form such as 令和8-12, got "_s + value;
-    } else if (option == u"--today"_s) {
-        line.today = parseToday(value);
-        if (!line.today)
-            return u"--today: expected a date YYYY-MM-DD, got "_s + value;
+    } else if (option == u"--today"_s || option == u"--date"_s) {
+        std::optional<QDate> &date = option == u"--today"_s ? line.today : line.date;
+        date = parseToday(value);
+        if (!date)
+            return option + u": expected a date YYYY-MM-DD, got "_s + value;
     } else if (option == u"--name"_s) {
         line.name = value;
     } else if (option == u"--roster"_s) {
@@ -160,40 +165,82 @@ QString takeValue(CommandLine &line, const QString &option, const QString &value
     } else if (option == u"--person"_s) {
         if (!parseInteger(value, 1, 10, line.person))
             return u"--person: expected 1 to 10, got "_s + value;
-    } else if (option == u"--png"_s) {
+    }
+    return {};
+}
+
+/// The same for the options of the outputs.
+QString takeOutputValue(CommandLine &line, const QString &option, const QString &value)
+{
+    if (option == u"--png"_s || option == u"--json"_s || option == u"--ics"_s) {
         if (value.isEmpty())
-            return u"--png needs a file name"_s;
-        line.pngFile = value;
+            return option
+                + (option == u"--png"_s ? u" needs a file name"_s : u" needs a file name or -"_s);
+        (option == u"--png"_s           ? line.pngFile
+                : option == u"--json"_s ? line.jsonFile
+                                        : line.icsFile)
+            = value;
     } else if (option == u"--scale"_s) {
         if (!parseInteger(value, 1, 4, line.scale))
             return u"--scale: expected 1 to 4, got "_s + value;
-    } else if (option == u"--json"_s) {
-        if (value.isEmpty())
-            return u"--json needs a file name or -"_s;
-        line.jsonFile = value;
+    } else if (option == u"--months"_s) {
+        if (!parseInteger(value, 1, kMaxCalendarMonths, line.months))
+            return u"--months: expected 1 to 24, got "_s + value;
+    } else if (option == u"--kinds"_s) {
+        const qsizetype kinds = kKindNames.indexOf(value);
+        if (kinds < 0)
+            return u"--kinds: expected caution, good or all, got "_s + value;
+        line.kinds = static_cast<ics::Kinds>(kinds);
+    } else {
+        return takeInputValue(line, option, value);
+    }
+    return {};
+}
+
+/// The message when --everyone comes with options it does not take.
+QString checkEveryone(const CommandLine &line, const QStringList &seen)
+{
+    if (line.rosterFile.isEmpty())
+        return u"--everyone needs --roster"_s;
+    for (const QString &option : seen) {
+        if (option != u"--roster"_s && option != u"--everyone"_s && option != u"--date"_s
+            && option != u"--json"_s)
+            return u"--everyone does not go with "_s + option;
     }
     return {};
 }
 
 /// The message when the options do not go together; fills in the default day table.
-QString checkCombination(CommandLine &line, bool scaleGiven)
+QString checkCombination(CommandLine &line, const QStringList &seen)
 {
     if (line.person != 0 && line.rosterFile.isEmpty())
         return u"--person needs --roster"_s;
     if (line.person != 0 && line.birth)
         return u"--birth and --person both give the birth date"_s;
+    if (line.everyone)
+        return checkEveryone(line, seen);
+    if (line.date)
+        return u"--date needs --everyone"_s;
     if (line.rosterOnly()) {
-        if (line.birth || line.month || line.today || line.name || !line.pngFile.isEmpty()
-            || !line.jsonFile.isEmpty() || line.days || scaleGiven)
+        if (seen.size() > 1)
             return u"--roster without --person only prints the roster"_s;
     } else if (!line.birth && line.person == 0) {
         return u"--birth or --roster with --person is needed"_s;
     }
-    if (scaleGiven && line.pngFile.isEmpty())
+    if (seen.contains(u"--scale"_s) && line.pngFile.isEmpty())
         return u"--scale needs --png"_s;
-    if (line.jsonFile == u"-"_s && line.days)
+    for (QStringView option : {u"--months", u"--kinds"}) {
+        if (seen.contains(option) && line.icsFile.isEmpty())
+            return option.toString() + u" needs --ics"_s;
+    }
+    const bool jsonOut = line.jsonFile == u"-"_s, icsOut = line.icsFile == u"-"_s;
+    if (jsonOut && line.days)
         return u"--json - and --days would both write to standard output"_s;
-    if (!line.rosterOnly() && line.pngFile.isEmpty() && line.jsonFile.isEmpty())
+    if (icsOut && (jsonOut || line.days))
+        return u"--ics - and "_s + (jsonOut ? u"--json -"_s : u"--days"_s)
+            + u" would both write to standard output"_s;
+    if (!line.rosterOnly() && line.pngFile.isEmpty() && line.jsonFile.isEmpty()
+        && line.icsFile.isEmpty())
         line.days = true;
     return {};
 }
@@ -216,23 +263,24 @@ ParsedCommandLine parseCommandLine(const QStringList &arguments)
             return failure(option + u" is given twice"_s);
         seen.append(option);
 
-        if (option == u"--days"_s) {
+        if (option == u"--days"_s || option == u"--everyone"_s) {
             if (cursor.hasAttachedValue())
-                return failure(u"--days takes no value"_s);
-            line.days = true;
+                return failure(option + u" takes no value"_s);
+            (option == u"--days"_s ? line.days : line.everyone) = true;
             continue;
         }
         static const QStringList valued {u"--birth"_s, u"--month"_s, u"--today"_s, u"--name"_s,
-            u"--roster"_s, u"--person"_s, u"--png"_s, u"--scale"_s, u"--json"_s};
+            u"--roster"_s, u"--person"_s, u"--png"_s, u"--scale"_s, u"--json"_s, u"--ics"_s,
+            u"--months"_s, u"--kinds"_s, u"--date"_s};
         if (!valued.contains(option))
             return failure(u"unknown argument "_s + option);
         const std::optional<QString> value = cursor.value();
         if (!value)
             return failure(option + u" needs a value"_s);
-        if (const QString error = takeValue(line, option, *value); !error.isEmpty())
+        if (const QString error = takeOutputValue(line, option, *value); !error.isEmpty())
             return failure(error);
     }
-    if (const QString error = checkCombination(line, seen.contains(u"--scale"_s)); !error.isEmpty())
+    if (const QString error = checkCombination(line, seen); !error.isEmpty())
         return failure(error);
 
     ParsedCommandLine parsed;
@@ -246,19 +294,28 @@ QString usageText()
            u"NAME]\n"
            "                     [--roster FILE [--person N]] [--png FILE] [--scale K]\n"
            "                     [--json FILE|-] [--days]\n"
+           "                     [--ics FILE|- [--months N] [--kinds caution|good|all]]\n"
+           "       quorvel-chart --roster FILE --everyone [--date YYYY-MM-DD] [--json FILE|-]\n"
            "\n"
            "  --birth DATE      birth date: YYYY-MM-DD, or in an era: 昭和60-4-12, 平成31-4-30,\n"
            "                    大正15-1-1, 令和8-12-8, 西暦2000-1-1\n"
            "  --month MONTH     month shown: YYYY-MM or 令和8-12 (default: today's month)\n"
            "  --today DATE      today's date (default: the local date)\n"
-           "  --name NAME       name for the birthday greeting\n"
+           "  --name NAME       name for the birthday greeting and the calendar\n"
            "  --roster FILE     the birthday roster; alone, prints its ten entries as JSON\n"
            "  --person N        with --roster: chart entry N (1-10)\n"
            "  --png FILE        the chart as a 634 x 476 PNG picture\n"
            "  --scale K         with --png: K (1-4) times larger\n"
            "  --json FILE|-     samples, marks and days as JSON (- for standard output)\n"
            "  --days            one line per day with the rows marked that day (the default\n"
-           "                    when neither --png nor --json is given)\n"
+           "                    when none of --png, --json and --ics is given)\n"
+           "  --ics FILE|-      the marked days as all-day events of an iCalendar file\n"
+           "  --months N        with --ics: N (1-24) months from the month shown (default 1)\n"
+           "  --kinds KINDS     with --ics: caution (the default): caution days; good: good\n"
+           "                    days and rest days; all: every row\n"
+           "  --everyone        with --roster: every entry's day count and rows on one date,\n"
+           "                    as a table or with --json; refused entries say why\n"
+           "  --date DATE       with --everyone: that date (default: today)\n"
            "\n"
            "exit status: 0 done, 1 an output could not be written, 2 usage,\n"
            "             3 input refused by the checks, 4 roster file unreadable\n"_s;

@@ -4,6 +4,7 @@
 // checked here; whether a date is acceptable is for the window's own checks to say.
 
 #include "engine/control_names.h"
+#include "export/day_events.h"
 
 #include <QDate>
 #include <QString>
@@ -11,6 +12,9 @@
 #include <optional>
 
 namespace cli {
+
+/// The most months one calendar takes: two years.
+inline constexpr int kMaxCalendarMonths = 24;
 
 /// "西暦", "平成", "昭和", "大正", "令和".
 QStringView eraName(engine::Era era);
@@ -45,9 +49,14 @@ struct CommandLine
     int scale = 1;
     QString jsonFile; ///< "-": standard output; empty: no JSON
     bool days = false; ///< the day table, also when nothing else is asked for
+    QString icsFile; ///< "-": standard output; empty: no calendar
+    int months = 1; ///< months in the calendar, from the one shown
+    ics::Kinds kinds = ics::Kinds::Caution;
+    bool everyone = false; ///< every roster entry on one date
+    std::optional<QDate> date; ///< that date; empty: today
 
-    /// --roster without --person: only the roster is printed.
-    bool rosterOnly() const { return !rosterFile.isEmpty() && person == 0; }
+    /// --roster without --person or --everyone: only the roster is printed.
+    bool rosterOnly() const { return !rosterFile.isEmpty() && person == 0 && !everyone; }
 };
 
 struct ParsedCommandLine

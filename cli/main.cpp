@@ -27,5 +27,5 @@ int main(int argc, char *argv[])
     QFile err;
     out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);
     err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
-    return cli::runChartProgram(arguments, QDate::currentDate(), out, err, startDrawing);
+    return cli::runChartProgram(arguments, QDateTime::currentDateTime(), out, err, startDrawing);
 }

@@ -10,7 +10,7 @@ set(CPACK_PACKAGE_DESCRIPTION
 for one month, marks good days, rest days and caution days in fifteen rows,
 counts the days since the birth date and keeps a roster of ten birthdays.
 The user interface is Japanese. quorvel-chart draws the same chart into a
-PNG picture or JSON without a display.")
+PNG picture, JSON or an iCalendar file without a display.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Everything that `make install` installs, and the files meant for the package alone.
 set(CPACK_INSTALL_CMAKE_PROJECTS
@@ -28,7 +28,8 @@ if(QUORVEL_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
     string(APPEND quorvel_depends
-        ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libc6, libstdc++6")
+        ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libical3, libc6"
+        ", libstdc++6")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${quorvel_depends}")
 # ヘルプ hands the manual to the desktop's PDF viewer.

@@ -4,6 +4,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic libgl-dev libbenchmark-dev
           xvfb xauth xdg-utils desktop-file-utils appstream poppler-utils dpkg-dev scdoc lintian
+          libical-dev
           "$@")
 missing=()
 for p in "${packages[@]}"; do

@@ -135,6 +135,19 @@ void TestCliCommandLine::usageErrors_data()
         << QStringList {u"--birth=2000-1-1"_s, u"--json=-"_s, u"--days"_s} << u"standard output"_s;
     QTest::newRow("days with value")
         << QStringList {u"--birth=2000-1-1"_s, u"--days=yes"_s} << u"--days"_s;
+    const QStringList ics {u"--birth=2000-1-1"_s, u"--ics=a.ics"_s};
+    QTest::newRow("months 0") << ics + QStringList {u"--months=0"_s} << u"--months"_s;
+    QTest::newRow("months 25") << ics + QStringList {u"--months=25"_s} << u"--months"_s;
+    QTest::newRow("months without ics")
+        << QStringList {u"--birth=2000-1-1"_s, u"--months=2"_s} << u"--ics"_s;
+    QTest::newRow("unknown kinds") << ics + QStringList {u"--kinds=bad"_s} << u"--kinds"_s;
+    QTest::newRow("calendar and days on stdout")
+        << QStringList {u"--birth=2000-1-1"_s, u"--ics=-"_s, u"--days"_s} << u"standard output"_s;
+    QTest::newRow("everyone without roster") << QStringList {u"--everyone"_s} << u"--roster"_s;
+    QTest::newRow("everyone and person")
+        << QStringList {u"--roster=r"_s, u"--everyone"_s, u"--person=1"_s} << u"--person"_s;
+    QTest::newRow("date without everyone")
+        << QStringList {u"--roster=r"_s, u"--date=2026-12-08"_s} << u"--everyone"_s;
 }
 
 void TestCliCommandLine::usageErrors()
@@ -162,6 +175,8 @@ void TestCliCommandLine::defaultOutput_data()
                           << false;
     QTest::newRow("png and days") << QStringList {u"--birth"_s, u"2000-1-1"_s, u"--png"_s,
         u"a.png"_s, u"--days"_s} << true;
+    QTest::newRow("ics") << QStringList {u"--birth"_s, u"2000-1-1"_s, u"--ics"_s, u"a.ics"_s}
+                         << false;
 }
 
 void TestCliCommandLine::defaultOutput()

@@ -56,6 +56,8 @@ private Q_SLOTS:
     void printsEntriesAsStored();
     void person_data();
     void person();
+    void everyone_data();
+    void everyone();
 };
 
 void TestCliRoster::failures_data()
@@ -171,6 +173,58 @@ void TestCliRoster::person()
     QCOMPARE(json[u"birth"].toString(), birth);
     QCOMPARE(json[u"month"].toString(), month);
     QCOMPARE(json[u"greeting"], greeting);
+}
+
+void TestCliRoster::everyone_data()
+{
+    QTest::addColumn<QStringList>("date");
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("refusedField");
+
+    const QStringList on8th {u"--date=2026-12-08"_s};
+    // The rows of 8 December are those of quorvel-chart --days for the same birth date.
+    QTest::newRow("charted") << on8th << 1 << u" 1  ＡＢＣ  15,215日  知的 創造 好調日"_s
+                             << QString();
+    QTest::newRow("today by default")
+        << QStringList {} << 1 << u" 1  ＡＢＣ  15,215日  知的 創造 好調日"_s << QString();
+    QTest::newRow("refused year") << on8th << 4
+                                  << u" 4  Late  month year 2026: before the birth year 2031"_s
+                                  << u"month year"_s;
+    QTest::newRow("name only") << on8th << 5
+                               << u" 5  名前だけ  birth year (empty): not a year (1 or later)"_s
+                               << u"birth year"_s;
+}
+
+void TestCliRoster::everyone()
+{
+    QFETCH(QStringList, date);
+    QFETCH(int, entry);
+    QFETCH(QString, line);
+    QFETCH(QString, refusedField);
+    QByteArray bytes = sampleRoster();
+    const QByteArray empty = "\"\",\"\",\"\",\"\"\r\n";
+    bytes.replace(bytes.indexOf(empty), empty.size(), ::line({u"名前だけ"_s, {}, {}, {}}));
+    const QTemporaryDir dir;
+    const QStringList arguments
+        = QStringList {u"--roster"_s, writeFile(dir, bytes), u"--everyone"_s} + date;
+
+    const cli_test::Run table = cli_test::runProgram(arguments);
+    QCOMPARE(table.status, int(cli::kDone));
+    const QStringList lines = QString::fromUtf8(table.out).split(u'\n', Qt::SkipEmptyParts);
+    QCOMPARE(lines.size(), 1 + 5); // the date, then every entry but the five empty ones
+    QCOMPARE(lines.first(), u"2026-12-08 火"_s);
+    QVERIFY2(lines.contains(line), qPrintable(lines.join(u'\n')));
+
+    const cli_test::Run json = cli_test::runProgram(arguments + QStringList {u"--json=-"_s});
+    QCOMPARE(json.status, int(cli::kDone));
+    const QJsonArray people = QJsonDocument::fromJson(json.out).object()[u"people"].toArray();
+    QCOMPARE(people.size(), 5);
+    const QJsonObject person = people[qsizetype(entry == 5 ? 4 : entry - 1)].toObject();
+    QCOMPARE(person[u"entry"].toInt(), entry);
+    QCOMPARE(person[u"refused"][u"field"].toString(), refusedField);
+    if (refusedField.isEmpty())
+        QCOMPARE(person[u"days"].toInt(), 15215);
 }
 
 QTEST_MAIN(TestCliRoster)

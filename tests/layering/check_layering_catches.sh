@@ -6,7 +6,7 @@ check=$1
 qt=$2
 tree=$(mktemp -d)
 trap 'rm -rf "$tree"' EXIT
-mkdir -p "$tree"/{engine,ui/text,ui/drawing,ui/widgets,chart,roster,cli,app}
+mkdir -p "$tree"/{engine,ui/text,ui/drawing,ui/widgets,chart,export,roster,cli,app}
 put() { printf '%s\n' "${@:2}" > "$tree/$1"; }
 
 # Allowed: each layer down the stack, and the Qt modules it needs.
@@ -16,6 +16,7 @@ put chart/a.cpp '#include "engine/a.h"' '#include "ui/drawing/canvas.h"' '#inclu
 put roster/roster_file.cpp '#include "ui/text/cp932.h"' '#include <QFile>'
 put roster/roster_window.cpp '#include "roster/roster_file.h"' '#include "ui/widgets/form.h"'
 put app/a.cpp '#include "roster/roster_window.h"' '#include <QApplication>'
+put export/a.cpp '#include "chart/chart_input.h"' '#include <libical/ical.h>'
 "$check" "$tree" "$qt" > /dev/null
 
 # Not allowed, one per file.
@@ -27,6 +28,7 @@ put roster/roster_file.h '#include "roster/roster_layout.h"'
 put cli/a.cpp '#include <QWidget>'
 put cli/b.cpp '#include "app/main_window.h"'
 put app/b.cpp '#include "cli/chart_report.h"'
+put export/b.cpp '#include <QImage>'
 put roster/roster_layout.h '#include "tests/engine/fake_cycle_port.h"'
 if out=$("$check" "$tree" "$qt" 2> /dev/null); then
     echo "the check passed a tree with wrong includes" >&2
@@ -41,6 +43,7 @@ expected=(
     "cli/a.cpp:1: cli may not include QWidget (qt:Widgets)"
     "cli/b.cpp:1: cli may not include app/main_window.h (app)"
     "app/b.cpp:1: app may not include cli/chart_report.h (cli)"
+    "export/b.cpp:1: export may not include QImage (qt:Gui)"
     "roster/roster_layout.h:1: roster may not include tests/engine/fake_cycle_port.h (unknown)"
 )
 for line in "${expected[@]}"; do
