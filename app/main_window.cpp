@@ -23,6 +23,7 @@ MainWindow::MainWindow()
     : m_form(std::make_unique<ui::Form>(mainLayout(), /*withSurface=*/true))
     , m_fields(*m_form)
     , m_cycle(m_fields, *this)
+    , m_chartMenu(*m_form)
 {
     roster::RosterWindow::Hooks hooks;
     hooks.fail = [] { Failure::raise(); };
@@ -136,6 +137,7 @@ void MainWindow::showPick(const roster::RosterEntry &person)
     ui::ImageCanvas &surface = m_form->surface();
     surface.clear();
     chart::clearChartArea(surface, chart::kPickArea);
+    m_chartMenu.setShown(std::nullopt);
     m_form->update();
 }
 
@@ -184,6 +186,7 @@ void MainWindow::confirmClearAll()
     if (answer != ui::MessageBox::Answer::Ok)
         return;
     m_form->surface().clear();
+    m_chartMenu.setShown(std::nullopt);
     m_form->update();
     emptyFields({names::kBirthYear, names::kBirthMonth, names::kBirthDay, names::kShownYear,
         names::kShownMonth, names::kName});
@@ -247,6 +250,7 @@ void MainWindow::drawChart(const engine::CheckedInput &input)
     const chart::ChartInput snapshot
         = chart::chartInput(input, fieldTexts(), ui::Clock::todayText());
     chart::redrawChart(m_form->surface(), snapshot);
+    m_chartMenu.setShown(snapshot);
     m_form->update();
 }
 

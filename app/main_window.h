@@ -13,8 +13,10 @@
 // with chart::redrawChart onto the window's surface. The roster window's buttons set the
 // roster request; the pass runs its command, and a pick comes back to showPick(), which
 // puts the person into this window's fields and sets the roster redraw flag for the
-// next pass.
+// next pass. The snapshot drawn last goes to the context menu's chart entries
+// (ChartMenu), which save, print or export exactly the chart on show.
 
+#include "app/chart_menu.h"
 #include "app/form_fields.h"
 #include "chart/chart_input.h"
 #include "engine/redraw_cycle.h"
@@ -98,6 +100,7 @@ private:
     FormFields m_fields;
     engine::RedrawCycle m_cycle;
     std::unique_ptr<roster::RosterWindow> m_roster;
+    ChartMenu m_chartMenu;
 };
 
 } // namespace app

@@ -2,6 +2,9 @@
 
 #include "chart/month_chart.h"
 #include "ui/drawing/image_canvas.h"
+#include "ui/drawing/painter_canvas.h"
+
+#include <algorithm>
 
 namespace chart {
 
@@ -10,6 +13,20 @@ QImage renderChart(const ChartInput &input, int scale)
     ui::ImageCanvas canvas(kSurfaceSize, scale);
     redrawChart(canvas, input);
     return canvas.image();
+}
+
+double pageScale(const QRectF &area)
+{
+    return std::min(area.width() / kSurfaceSize.width(), area.height() / kSurfaceSize.height());
+}
+
+void drawChartOnPage(QPainter &painter, const QRectF &area, const ChartInput &input)
+{
+    const double scale = pageScale(area);
+    const QSizeF drawn = QSizeF(kSurfaceSize) * scale;
+    const QPointF origin = area.center() - QPointF(drawn.width(), drawn.height()) / 2;
+    ui::PainterCanvas canvas(painter, kSurfaceSize, origin, scale);
+    redrawChart(canvas, input);
 }
 
 } // namespace chart

@@ -28,8 +28,8 @@ if(QUORVEL_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
     string(APPEND quorvel_depends
-        ", libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libical3, libc6"
-        ", libstdc++6")
+        ", libqt6printsupport6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4)"
+        ", libqt6core6 (>= 6.4), libical3, libc6, libstdc++6")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "${quorvel_depends}")
 # ヘルプ hands the manual to the desktop's PDF viewer.

@@ -1,12 +1,13 @@
 #pragma once
 
-// A started main window with today fixed, message boxes answered by the test and the
-// program's end observed instead of carried out.
+// A started main window with today fixed, message boxes and file dialogs answered by
+// the test and the program's end observed instead of carried out.
 
 #include "app/failure.h"
 #include "app/main_window.h"
 #include "ui/drawing/fonts.h"
 #include "ui/text/clock.h"
+#include "ui/widgets/file_dialog.h"
 #include "ui/widgets/message_box.h"
 
 #include <QImage>
@@ -23,6 +24,8 @@ struct AppFixture
         ui::Clock::setToday(today);
         ui::MessageBox::resetForTest();
         ui::MessageBox::requireAnswers(true);
+        ui::FileDialog::resetForTest();
+        ui::FileDialog::requireAnswers(true);
         app::setProgramEnding([this](int code) { endedWith = code; });
         window = std::make_unique<app::MainWindow>();
         window->start();

@@ -2,7 +2,7 @@
 // "tamlo.dat" stays byte for byte, no temporary file is left behind, and a save from
 // the roster window ends in the failure message. A folder that takes no new file does
 // not stop the save of a writable file: it is written in place, and a failure there
-// still ends in the message.
+// still ends in the message. A picture that cannot be saved only says why.
 //
 // Permissions stop only an ordinary user and the tests run as root, so the read-only
 // cases run the window in a child process as "nobody"; the full disk is a small tmpfs
@@ -13,8 +13,10 @@
 #include "roster/roster_file.h"
 #include "ui/drawing/fonts.h"
 #include "ui/text/clock.h"
+#include "ui/widgets/file_dialog.h"
 #include "ui/widgets/message_box.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
@@ -107,6 +109,29 @@ bool fillFileSystem(const QString &folder)
     return true;
 }
 
+/// The chart saved as a picture into the folder: a message with the reason, and the
+/// window, its chart and the program go on as before.
+int savePicture(app::MainWindow &window, const QString &folder, const int &ended)
+{
+    ui::Form &form = window.form();
+    form.setText(u"EDIT2", u"4"_s);
+    form.setText(u"EDIT3", u"12"_s);
+    QTest::mouseClick(form.control(u"BUTTON1"), Qt::LeftButton);
+    const QImage before = form.surface().image().copy();
+    ui::FileDialog::setNextAnswer(ui::FileDialog::Choice {folder + u"/chart.png"_s, 1});
+    ui::MessageBox::setNextAnswer(ui::MessageBox::Answer::Ok);
+    QAction *save = form.findChild<QAction *>(u"actionSaveImage"_s);
+    save->trigger();
+    const auto shown = ui::MessageBox::lastShown();
+    const bool fine = shown && shown->title == u"画像として保存" && shown->text.contains(folder)
+        && ended == -1 && form.surface().image() == before && save->isEnabled();
+    if (!fine)
+        QTextStream(stderr) << "picture save: " << (shown ? shown->text : u"no message"_s)
+                            << ", ended " << ended << '\n';
+    app::setProgramEnding({});
+    return fine ? 0 : 1;
+}
+
 int childSave(const QString &mode, const QString &folder)
 {
     QTextStream err(stderr);
@@ -139,6 +164,8 @@ int childSave(const QString &mode, const QString &folder)
     app::MainWindow window;
     window.start();
     window.form().setText(u"EDIT1", u"1970"_s);
+    if (mode == u"picture")
+        return savePicture(window, folder, ended);
     QTest::mouseClick(window.form().control(u"BUTTON10"), Qt::LeftButton);
     if (!window.roster().isOpen()) {
         err << "the roster did not open (ended " << ended << ")\n";
@@ -238,6 +265,7 @@ void TestSaveFaults::windowSave_data()
     QTest::newRow("read-only file") << u"file"_s;
     QTest::newRow("read-only folder: written in place") << u"folder"_s;
     QTest::newRow("read-only folder and file size limit") << u"folder limit"_s;
+    QTest::newRow("picture into a read-only folder") << u"picture"_s;
     QTest::newRow("full disk") << u"full"_s;
     QTest::newRow("file size limit") << u"limit"_s;
 }
@@ -268,7 +296,7 @@ void TestSaveFaults::windowSave()
     QStringList arguments;
     const QStringList child {QCoreApplication::applicationFilePath(), kChildFlag, mode, folder};
     const QStringList asNobody {u"--reuid=nobody"_s, u"--regid=nogroup"_s, u"--clear-groups"_s};
-    if (mode == u"file" || mode.startsWith(u"folder")) {
+    if (mode == u"file" || mode.startsWith(u"folder") || mode == u"picture") {
         QVERIFY(roster::writeRoster(fullRoster(u"前田"_s), dat));
         before = fileBytes(dat);
         if (mode == u"file") {

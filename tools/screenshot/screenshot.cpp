@@ -1,6 +1,7 @@
-// quorvel-screenshot STARTUP.png CHART.png
-// The main window after start-up and after showing a chart, with today fixed to
-// 8 December 2026, rendered on the offscreen platform.
+// quorvel-screenshot STARTUP.png CHART.png [MENU.png]
+// The main window after start-up, after showing a chart, and with its context menu
+// open over the chart, with today fixed to 8 December 2026, rendered on the offscreen
+// platform.
 
 #include "app/failure.h"
 #include "app/main_window.h"
@@ -10,9 +11,30 @@
 #include <QApplication>
 #include <QDate>
 #include <QImage>
+#include <QMenu>
+#include <QPainter>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+/// The window with its context menu open at `at`: the menu is a window of its own, so it
+/// is painted over the window's picture where it stands.
+QImage withContextMenu(QWidget &window, QPoint at)
+{
+    QMenu menu;
+    menu.addActions(window.actions());
+    menu.popup(window.mapToGlobal(at));
+    QImage picture = window.grab().toImage();
+    QPainter painter(&picture);
+    painter.drawPixmap(window.mapFromGlobal(menu.pos()), menu.grab());
+    painter.end();
+    menu.close();
+    return picture;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -20,8 +42,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 3) {
-        QTextStream(stderr) << "usage: quorvel-screenshot STARTUP.png CHART.png\n";
+    if (args.size() != 3 && args.size() != 4) {
+        QTextStream(stderr) << "usage: quorvel-screenshot STARTUP.png CHART.png [MENU.png]\n";
         return 2;
     }
     ui::installFontSubstitutions();
@@ -38,5 +60,7 @@ int main(int argc, char *argv[])
     form.setText(u"EDIT3", u"8"_s);
     window.cycle().setRedrawRequest(engine::RedrawRequest::AsEntered);
     window.cycle().afterEvent();
-    return form.grab().save(args[2]) ? 0 : 1;
+    if (!form.grab().save(args[2]))
+        return 1;
+    return args.size() == 3 || withContextMenu(form, QPoint(300, 250)).save(args[3]) ? 0 : 1;
 }

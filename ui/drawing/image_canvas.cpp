@@ -2,29 +2,13 @@
 
 #include "ui/drawing/fonts.h"
 #include "ui/drawing/palette.h"
+#include "ui/drawing/pixel_grid.h"
 
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <cstdlib>
 
 namespace ui {
-namespace {
-
-// Far enough outside any surface to clip, near enough to keep lines short to walk.
-constexpr float kCoordinateLimit = 1 << 16;
-
-/// Nearest whole pixel, halves away from zero: 2.5 → 3, -2.5 → -3.
-int toPixel(float v)
-{
-    if (std::isnan(v))
-        return 0;
-    return int(std::lround(std::clamp(v, -kCoordinateLimit, kCoordinateLimit)));
-}
-
-} // namespace
 
 ImageCanvas::ImageCanvas(QSize size, int scale)
     : m_image(size * std::max(scale, 1), QImage::Format_RGB32)
@@ -42,45 +26,29 @@ void ImageCanvas::clear()
 
 void ImageCanvas::drawText(QStringView text, float x, float y, int colour)
 {
-    drawTextRgb(text, toPixel(x), toPixel(y), paletteColour(colour));
+    drawTextRgb(text, nearestPixel(x), nearestPixel(y), paletteColour(colour));
     changed();
 }
 
 void ImageCanvas::drawLine(float x1, float y1, float x2, float y2, int colour)
 {
     const QRgb rgb = paletteColour(colour);
-    int x = toPixel(x1), y = toPixel(y1);
-    const int xEnd = toPixel(x2), yEnd = toPixel(y2);
+    const int x = nearestPixel(x1), y = nearestPixel(y1);
+    const int xEnd = nearestPixel(x2), yEnd = nearestPixel(y2);
     if (x == xEnd || y == yEnd) {
         fillLogical(
             std::min(x, xEnd), std::min(y, yEnd), std::max(x, xEnd), std::max(y, yEnd), rgb);
         changed();
         return;
     }
-    // Bresenham: whole pixels, no blending, both end points included.
-    const int dx = std::abs(xEnd - x), sx = x < xEnd ? 1 : -1;
-    const int dy = -std::abs(yEnd - y), sy = y < yEnd ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        setLogicalPixel(x, y, rgb);
-        if (x == xEnd && y == yEnd)
-            break;
-        const int twice = 2 * error;
-        if (twice >= dy) {
-            error += dy;
-            x += sx;
-        }
-        if (twice <= dx) {
-            error += dx;
-            y += sy;
-        }
-    }
+    forEachLinePixel(x, y, xEnd, yEnd, [&](int px, int py) { setLogicalPixel(px, py, rgb); });
     changed();
 }
 
 void ImageCanvas::fillBox(float x1, float y1, float x2, float y2, int colour)
 {
-    const int left = toPixel(x1), top = toPixel(y1), right = toPixel(x2), bottom = toPixel(y2);
+    const int left = nearestPixel(x1), top = nearestPixel(y1), right = nearestPixel(x2),
+              bottom = nearestPixel(y2);
     fillLogical(std::min(left, right), std::min(top, bottom), std::max(left, right),
         std::max(top, bottom), paletteColour(colour));
     changed();
@@ -88,7 +56,7 @@ void ImageCanvas::fillBox(float x1, float y1, float x2, float y2, int colour)
 
 void ImageCanvas::plot(float x, float y, int colour)
 {
-    setLogicalPixel(toPixel(x), toPixel(y), paletteColour(colour));
+    setLogicalPixel(nearestPixel(x), nearestPixel(y), paletteColour(colour));
     changed();
 }
 

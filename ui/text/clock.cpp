@@ -16,6 +16,13 @@ QDate Clock::today()
     return fixedToday().value_or(QDate::currentDate());
 }
 
+QDateTime Clock::now()
+{
+    if (fixedToday())
+        return QDateTime(*fixedToday(), QTime(0, 0), Qt::UTC);
+    return QDateTime::currentDateTime();
+}
+
 QString Clock::todayText()
 {
     const QDate date = today();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <optional>
 #include <utility>
@@ -12,6 +13,8 @@ class Clock
 {
 public:
     static QDate today();
+    /// The time now; with today fixed, midnight UTC at the start of that day.
+    static QDateTime now();
     /// "%04u/%02u/%02u" of today: "2026/03/05".
     static QString todayText();
     /// Today's year (four digits) and month (without a leading zero) as the

@@ -6,6 +6,7 @@
 #include "ui/widgets/control_factory.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -13,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -82,6 +82,13 @@ void Form::build()
     setPalette(palette);
     setAutoFillBackground(true);
     installEventFilter(this);
+
+    // A right click offers the window's actions: コピー(&Y) first, then those added.
+    auto *copy = new QAction(u"コピー(&Y)"_s, this);
+    copy->setObjectName(u"actionCopy"_s);
+    connect(copy, &QAction::triggered, this, &Form::copyToClipboard);
+    addAction(copy);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 
     QButtonGroup *group = nullptr;
     for (const ControlRow &row : m_layout.controls) {
@@ -366,13 +373,6 @@ void Form::closeEvent(QCloseEvent *event)
     }
     event->accept();
     Q_EMIT closed();
-}
-
-void Form::contextMenuEvent(QContextMenuEvent *event)
-{
-    QMenu menu(this);
-    menu.addAction(u"コピー(&Y)"_s, this, &Form::copyToClipboard);
-    menu.exec(event->globalPos());
 }
 
 void Form::copyToClipboard()

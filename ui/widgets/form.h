@@ -22,8 +22,9 @@ class ByteLimitedEdit;
 /// and click it on key-up), option button → QRadioButton in a QButtonGroup per group,
 /// text field → ByteLimitedEdit, label → QLabel. Tab walks the tab stops that are
 /// enabled and visible in creation order and passes through the window itself after
-/// the last one. A right click on the window offers "コピー(&Y)", which copies the
-/// window's picture to the clipboard.
+/// the last one. A right click on the window offers its actions (QWidget::actions()):
+/// first "コピー(&Y)", which copies the window's picture to the clipboard, then any
+/// that the program adds with addAction().
 class Form : public QWidget
 {
     Q_OBJECT
@@ -87,7 +88,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     bool focusNextPrevChild(bool next) override;
     void closeEvent(QCloseEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
