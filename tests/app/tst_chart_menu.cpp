@@ -195,7 +195,8 @@ void TestChartMenu::failedSaveChangesNothing()
     QVERIFY(app.form().findChild<QAction *>(action)->isEnabled());
 }
 
-// The page, rasterized by poppler, holds the chart across its width, centred.
+// The page, rasterized by poppler, holds the chart across its width, centred, with its
+// text in the window's font.
 void TestChartMenu::printsTheChart()
 {
     AppFixture app;
@@ -221,6 +222,10 @@ void TestChartMenu::printsTheChart()
         = QRectF(centre - QPointF(drawn.width(), drawn.height()) / 2, drawn).toRect();
     const double alike = likeness(page.copy(chartArea), app.surface());
     QVERIFY2(alike > 0.9, qPrintable(QString::number(alike)));
+    // Drawn anew at the printer's resolution, the text is text, not a picture of it.
+    QProcess fonts;
+    fonts.start(u"pdffonts"_s, {dir.filePath(u"page.pdf"_s)});
+    QVERIFY(fonts.waitForFinished() && fonts.readAllStandardOutput().contains("IPAGothic"));
     // The measure tells a chart a quarter of its height off its place from one in place.
     const QRect off = chartArea.translated(0, chartArea.height() / 4);
     QVERIFY(likeness(page.copy(off), app.surface()) < 0.7);
