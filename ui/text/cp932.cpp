@@ -1,25 +1,24 @@
 #include "ui/text/cp932.h"
 
-#include <QStringDecoder>
-#include <QStringEncoder>
+#include "ui/text/cp932_converter.h"
+
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
 
-// The converter behind "windows-31j" swaps a few ASCII control codes (0x1A, 0x1C,
-// 0x7F) the way IBM's table does; Windows keeps ASCII as it is, so ASCII is
-// handled here and only the rest goes through the converter.
+// ASCII and the byte structure are handled here, the rest by the platform's converter
+// (ui/text/cp932_converter.h), so both platforms give the same bytes and the same text.
+// ASCII passes as it is: the converter behind "windows-31j" would swap a few control
+// codes (0x1A, 0x1C, 0x7F) the way IBM's table does, while Windows keeps them.
 //
-// Opening a converter and running it costs far more than a table look-up, most of all
-// for the short texts of the roster: each thread asks the converter about every
-// double-byte pair and every character once, when it first appears, and keeps the
-// answer. Code page 932 has no shift states, so a text converts character by character.
+// Running a converter costs far more than a table look-up, most of all for the short
+// texts of the roster: each thread asks the converter about every double-byte pair and
+// every character once, when it first appears, and keeps the answer. Code page 932 has
+// no shift states, so a text converts character by character.
 
 namespace ui::cp932 {
 namespace {
-
-constexpr const char *kCodec = "windows-31j";
 
 bool isLeadByte(uchar b)
 {
@@ -36,15 +35,6 @@ bool isHalfWidthKana(uchar b)
     return b >= 0xa1 && b <= 0xdf;
 }
 
-// A converter that has met an error goes on reporting it (resetState() leaves the
-// error of these converters set), so a new one is opened after an error.
-template <typename Converter> Converter &reusable(std::optional<Converter> &slot)
-{
-    if (!slot || slot->hasError())
-        slot.emplace(kCodec, QStringConverter::Flag::Stateless);
-    return *slot;
-}
-
 class Tables
 {
 public:
@@ -55,10 +45,9 @@ public:
         char16_t &known = m_pairs[leadIndex * kTrails + (trail - 0x40u)];
         if (known == kUnknown) {
             const char bytes[] = {char(lead), char(trail)};
-            QStringDecoder &decoder = reusable(m_decoder);
-            const QString text = decoder.decode(QByteArrayView(bytes, 2));
-            known = decoder.hasError() || text.size() != 1 ? char16_t(QChar::ReplacementCharacter)
-                                                           : text[0].unicode();
+            const std::optional<QString> text = m_converter.toText(QByteArrayView(bytes, 2));
+            known = !text || text->size() != 1 ? char16_t(QChar::ReplacementCharacter)
+                                               : text->front().unicode();
         }
         return QChar(known);
     }
@@ -71,14 +60,15 @@ public:
             return kNone; // no character outside the BMP has a form
         std::uint16_t &known = m_bytes[c];
         if (known == kUnknown) {
-            QStringEncoder &encoder = reusable(m_encoder);
-            const QByteArray bytes = encoder.encode(QStringView(&c, 1));
-            if (encoder.hasError() || bytes.isEmpty() || bytes.size() > 2)
+            const std::optional<QByteArray> bytes = m_converter.fromText(QStringView(&c, 1));
+            if (!bytes || bytes->isEmpty() || bytes->size() > 2)
                 known = kNone;
-            else if (bytes.size() == 1)
-                known = uchar(bytes[0]);
+            else if (bytes->size() == 1)
+                // Windows' table also gives a few single bytes (0x80, 0xA0, 0xFD-0xFF)
+                // that are no character here; the half-width kana are.
+                known = isHalfWidthKana(uchar(bytes->at(0))) ? uchar(bytes->at(0)) : kNone;
             else
-                known = std::uint16_t(uchar(bytes[0]) << 8 | uchar(bytes[1]));
+                known = std::uint16_t(uchar(bytes->at(0)) << 8 | uchar(bytes->at(1)));
         }
         return known;
     }
@@ -92,8 +82,7 @@ private:
 
     std::array<char16_t, kLeads * kTrails> m_pairs {};
     std::array<std::uint16_t, 0x10000> m_bytes {};
-    std::optional<QStringDecoder> m_decoder;
-    std::optional<QStringEncoder> m_encoder;
+    Cp932Converter m_converter;
 };
 
 Tables &tables()
