@@ -5,12 +5,39 @@
 #include <QGuiApplication>
 #include <cstdio>
 #include <memory>
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#include <shellapi.h>
+#endif
+
+namespace {
+
+/// The arguments after the program's name, as typed. Windows keeps the command line in
+/// UTF-16; its argv is in the ANSI code page, which loses 令和 outside Japan.
+QStringList programArguments(int argc, char *argv[])
+{
+    QStringList arguments;
+#ifdef Q_OS_WIN
+    Q_UNUSED(argc);
+    Q_UNUSED(argv);
+    int count = 0;
+    if (wchar_t **wide = CommandLineToArgvW(GetCommandLineW(), &count)) {
+        for (int i = 1; i < count; ++i)
+            arguments.append(QString::fromWCharArray(wide[i]));
+        LocalFree(wide);
+    }
+#else
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+#endif
+    return arguments;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QStringList arguments = programArguments(argc, argv);
 
     // Only a picture needs the GUI and its fonts; the day table, JSON and messages start
     // faster without them.
