@@ -1,0 +1,37 @@
+# Windows: every program is built into bin/, and the Qt DLLs, the plugins and the
+# compiler's runtime DLLs are copied beside it. Windows looks beside a program first,
+# so each one (tests included) starts from its folder without a search path.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+
+set(quorvel_runtime_files)
+foreach(module Core Gui Widgets Test)
+    list(APPEND quorvel_runtime_files $<TARGET_FILE:Qt6::${module}>)
+endforeach()
+
+# mingw-w64's C++ runtime, its unwinder and the POSIX thread library.
+foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+    execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll}
+        OUTPUT_VARIABLE path OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT IS_ABSOLUTE "${path}" OR NOT EXISTS "${path}")
+        message(FATAL_ERROR "The compiler does not know where ${dll} is")
+    endif()
+    file(REAL_PATH "${path}" path)
+    list(APPEND quorvel_runtime_files ${path})
+endforeach()
+
+set(quorvel_runtime_dir ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+add_custom_target(quorvel_windows_runtime ALL
+    COMMAND ${CMAKE_COMMAND} -E make_directory
+        ${quorvel_runtime_dir}/platforms ${quorvel_runtime_dir}/styles
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
+        ${quorvel_runtime_files} ${quorvel_runtime_dir}
+    # The real screen, the offscreen drawing surface and the bare one tests may pick.
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
+        $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>
+        $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>
+        $<TARGET_FILE:Qt6::QMinimalIntegrationPlugin>
+        ${quorvel_runtime_dir}/platforms
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
+        $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${quorvel_runtime_dir}/styles
+    COMMENT "Copying the Qt and runtime DLLs beside the programs"
+    VERBATIM)
