@@ -62,5 +62,21 @@ install: build
 package: build
 	cmake --build $(BUILD) --target package
 
+# Windows: Qt for Windows is built once into ~/.cache/quorvel (tools/windows/build-qt.sh),
+# then both programs and every test with mingw-w64 into build-windows/bin/, beside the
+# DLLs they need.
+.PHONY: windows test-windows
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix curl xz-utils wine wine64
+
+windows: deps
+	@tools/install-deps.sh $(WINDOWS_PACKAGES)
+	QUORVEL_WINDOWS_QT="$$(tools/windows/build-qt.sh)" cmake --preset windows
+	cmake --build --preset windows -j $(JOBS)
+
+# Every test under Wine, on a virtual X display.
+test-windows: windows
+	tools/windows/wine-run --init
+	xvfb-run -a -s '-screen 0 1280x1024x24' ctest --preset windows -j $(JOBS)
+
 clean:
-	rm -rf build build-release build-asan build-fuzz
+	rm -rf build build-release build-asan build-fuzz build-windows
