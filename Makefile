@@ -70,7 +70,8 @@ WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix curl xz-utils wine wine64
 
 windows: deps
 	@tools/install-deps.sh $(WINDOWS_PACKAGES)
-	QUORVEL_WINDOWS_QT="$$(tools/windows/build-qt.sh)" cmake --preset windows
+	qt=$$(tools/windows/build-qt.sh) && libical=$$(tools/windows/build-libical.sh) && \
+	QUORVEL_WINDOWS_QT=$$qt QUORVEL_WINDOWS_LIBICAL=$$libical cmake --preset windows
 	cmake --build --preset windows -j $(JOBS)
 
 # Every test under Wine, on a virtual X display.

@@ -3,8 +3,9 @@
 # so each one (tests included) starts from its folder without a search path.
 set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
 
+find_package(Qt6 REQUIRED COMPONENTS PrintSupport)
 set(quorvel_runtime_files)
-foreach(module Core Gui Widgets Test)
+foreach(module Core Gui Widgets PrintSupport Test)
     list(APPEND quorvel_runtime_files $<TARGET_FILE:Qt6::${module}>)
 endforeach()
 
