@@ -1,5 +1,6 @@
 #include "ui/text/cp932.h"
 
+#include <QCryptographicHash>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -16,6 +17,7 @@ private Q_SLOTS:
     void refusesUnencodable();
     void decodes_data();
     void decodes();
+    void sameTablesOnEveryPlatform();
 };
 
 void TestCp932::convertsAgainAfterARefusal()
@@ -64,6 +66,8 @@ void TestCp932::refusesUnencodable_data()
     QTest::newRow("yen sign") << u"¥"_s;
     QTest::newRow("wave dash") << u"〜"_s;
     QTest::newRow("hangul") << u"한"_s;
+    // ICU writes it one way as the bytes of №, which read back as №; Windows refuses it.
+    QTest::newRow("private-use look-alike of No.") << u"\uF86F"_s;
 }
 
 void TestCp932::refusesUnencodable()
@@ -94,6 +98,28 @@ void TestCp932::decodes()
     QFETCH(QByteArray, bytes);
     QFETCH(QString, text);
     QCOMPARE(ui::cp932::decode(bytes), text);
+}
+
+void TestCp932::sameTablesOnEveryPlatform()
+{
+    // Every character from U+0080 encoded and every byte and byte pair from 0x80
+    // decoded, as one digest. It was taken on Linux (ICU); Windows' own converter must
+    // give the same, so that a roster file is the same bytes on both for any edit.
+    QByteArray table;
+    for (char32_t c = 0x80; c <= 0xffff; ++c) {
+        const char16_t unit = char16_t(c);
+        const std::optional<QByteArray> bytes = ui::cp932::encode(QStringView(&unit, 1));
+        table += bytes ? char(bytes->size()) + *bytes : QByteArray("-");
+    }
+    for (int first = 0x80; first <= 0xff; ++first) {
+        table += ui::cp932::decode(QByteArray(1, char(first))).toUtf8();
+        for (int second = 0x40; second <= 0xff; ++second) {
+            const char bytes[] = {char(first), char(second)};
+            table += ui::cp932::decode(QByteArrayView(bytes, 2)).toUtf8() + ',';
+        }
+    }
+    QCOMPARE(QCryptographicHash::hash(table, QCryptographicHash::Sha256).toHex(),
+        QByteArray("4cf324d085a9b7977e1157c7cef5ee21aefa9f5d21bdd5d73af36746bd1c9786"));
 }
 
 QTEST_GUILESS_MAIN(TestCp932)

@@ -35,6 +35,11 @@ bool isHalfWidthKana(uchar b)
     return b >= 0xa1 && b <= 0xdf;
 }
 
+char16_t halfWidthKana(uchar b)
+{
+    return char16_t(0xff61 + (b - 0xa1));
+}
+
 class Tables
 {
 public:
@@ -59,17 +64,8 @@ public:
         if (QChar::isSurrogate(c))
             return kNone; // no character outside the BMP has a form
         std::uint16_t &known = m_bytes[c];
-        if (known == kUnknown) {
-            const std::optional<QByteArray> bytes = m_converter.fromText(QStringView(&c, 1));
-            if (!bytes || bytes->isEmpty() || bytes->size() > 2)
-                known = kNone;
-            else if (bytes->size() == 1)
-                // Windows' table also gives a few single bytes (0x80, 0xA0, 0xFD-0xFF)
-                // that are no character here; the half-width kana are.
-                known = isHalfWidthKana(uchar(bytes->at(0))) ? uchar(bytes->at(0)) : kNone;
-            else
-                known = std::uint16_t(uchar(bytes->at(0)) << 8 | uchar(bytes->at(1)));
-        }
+        if (known == kUnknown)
+            known = lookUp(c);
         return known;
     }
 
@@ -77,6 +73,24 @@ public:
 
 private:
     static constexpr std::uint16_t kUnknown = 0;
+
+    std::uint16_t lookUp(char16_t c)
+    {
+        const std::optional<QByteArray> bytes = m_converter.fromText(QStringView(&c, 1));
+        if (!bytes || bytes->isEmpty() || bytes->size() > 2)
+            return kNone;
+        // Only bytes that read back as the same character count, so that both platforms
+        // agree: ICU writes U+F86F one way as the bytes of №, and Windows' table gives
+        // single bytes (0x80, 0xA0, 0xFD-0xFF) that start no character here.
+        const auto first = uchar(bytes->at(0));
+        if (bytes->size() == 1)
+            return isHalfWidthKana(first) && halfWidthKana(first) == c ? first : kNone;
+        const auto second = uchar(bytes->at(1));
+        if (!isLeadByte(first) || !isTrailByte(second) || pair(first, second) != QChar(c))
+            return kNone;
+        return std::uint16_t(first << 8 | second);
+    }
+
     static constexpr std::size_t kLeads = 60; // 0x81–0x9f and 0xe0–0xfc
     static constexpr std::size_t kTrails = 0xfc - 0x40 + 1;
 
@@ -132,8 +146,7 @@ QString decode(QByteArrayView bytes)
             i += 2;
         } else {
             // Of the single bytes from 0x80 up, only the half-width kana are characters.
-            *end++ = isHalfWidthKana(b) ? QChar(char16_t(0xff61 + (b - 0xa1)))
-                                        : QChar::ReplacementCharacter;
+            *end++ = isHalfWidthKana(b) ? QChar(halfWidthKana(b)) : QChar::ReplacementCharacter;
             ++i;
         }
     }
