@@ -2,6 +2,7 @@
 
 #include "ui/text/cp932.h"
 #include "ui/text/text_filter.h"
+#include "ui/widgets/input_method_state.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -158,6 +159,12 @@ void ByteLimitedEdit::keyPressEvent(QKeyEvent *event)
         return;
     }
     QLineEdit::keyPressEvent(event);
+}
+
+void ByteLimitedEdit::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    applyInputMethodState(this, m_inputMethod);
 }
 
 void ByteLimitedEdit::focusOutEvent(QFocusEvent *event)

@@ -24,8 +24,9 @@ namespace ui {
 ///   On        → Qt::ImhNone (free composition)
 ///   Off       → Qt::ImhLatinOnly | Qt::ImhNoPredictiveText
 ///   AlnumFull → Qt::ImhPreferLatin | Qt::ImhNoPredictiveText
-/// The state itself stays readable as inputMethod() and as the dynamic property
-/// "inputMethod" (the enum's value as an int).
+/// and, where the platform has one, the input method's own state each time the field
+/// gains the focus (input_method_state.h). The state itself stays readable as
+/// inputMethod() and as the dynamic property "inputMethod" (the enum's value as an int).
 class ByteLimitedEdit : public QLineEdit
 {
     Q_OBJECT
@@ -62,6 +63,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;

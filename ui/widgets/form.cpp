@@ -4,6 +4,7 @@
 #include "ui/text/strings.h"
 #include "ui/widgets/byte_limited_edit.h"
 #include "ui/widgets/control_factory.h"
+#include "ui/widgets/system_menu.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -84,11 +85,13 @@ void Form::build()
     installEventFilter(this);
 
     // A right click offers the window's actions: コピー(&Y) first, then those added.
+    // On Windows the system menu has コピー(&Y) too, where Windows programs keep it.
     auto *copy = new QAction(u"コピー(&Y)"_s, this);
     copy->setObjectName(u"actionCopy"_s);
     connect(copy, &QAction::triggered, this, &Form::copyToClipboard);
     addAction(copy);
     setContextMenuPolicy(Qt::ActionsContextMenu);
+    addSystemMenuCommand(this, copy->text(), [this] { copyToClipboard(); });
 
     QButtonGroup *group = nullptr;
     for (const ControlRow &row : m_layout.controls) {

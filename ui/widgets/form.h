@@ -24,7 +24,8 @@ class ByteLimitedEdit;
 /// enabled and visible in creation order and passes through the window itself after
 /// the last one. A right click on the window offers its actions (QWidget::actions()):
 /// first "コピー(&Y)", which copies the window's picture to the clipboard, then any
-/// that the program adds with addAction().
+/// that the program adds with addAction(). On Windows the window's system menu ends
+/// in "コピー(&Y)" as well.
 class Form : public QWidget
 {
     Q_OBJECT

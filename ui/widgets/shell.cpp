@@ -1,9 +1,9 @@
 #include "ui/widgets/shell.h"
 
-#include <QDesktopServices>
+#include "ui/widgets/shell_open.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 namespace ui {
 namespace {
@@ -24,8 +24,7 @@ bool openDocument(const QString &bareName)
     const QString path = file.absoluteFilePath();
     if (opener())
         return opener()(path);
-    // Hands the file to the desktop's default viewer and returns without waiting for it.
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    return openWithDefaultAction(path);
 }
 
 void setDocumentOpener(std::function<bool(const QString &absolutePath)> replacement)

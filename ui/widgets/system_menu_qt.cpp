@@ -1,0 +1,7 @@
+#include "ui/widgets/system_menu.h"
+
+namespace ui {
+
+void addSystemMenuCommand(QWidget *, const QString &, std::function<void()>) { }
+
+} // namespace ui
