@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <memory>
 #ifdef Q_OS_WIN
+#include <fcntl.h>
+#include <io.h>
 #include <qt_windows.h>
 #include <shellapi.h>
 #endif
@@ -50,6 +52,11 @@ int main(int argc, char *argv[])
         ui::installFontSubstitutions();
     };
 
+#ifdef Q_OS_WIN
+    // JSON, the day table and the calendar go out byte for byte as on Linux: no CR added
+    // before each LF (the calendar's CR LF comes from libical itself).
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     QFile out;
     QFile err;
     out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered);

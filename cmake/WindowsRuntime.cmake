@@ -20,6 +20,13 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
     list(APPEND quorvel_runtime_files ${path})
 endforeach()
 
+# IPAGothic and IPAPGothic stand in for the MS faces where Windows lacks them, with the
+# fonts' licence beside them.
+# They come from the build machine (Debian's fonts-ipafont-gothic), not from the target's root.
+find_path(quorvel_ipa_dir ipag.ttf PATHS /usr/share/fonts/opentype/ipafont-gothic
+    NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+list(APPEND quorvel_runtime_files ${quorvel_ipa_dir}/ipag.ttf ${quorvel_ipa_dir}/ipagp.ttf)
+
 set(quorvel_runtime_dir ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 add_custom_target(quorvel_windows_runtime ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory
@@ -34,5 +41,8 @@ add_custom_target(quorvel_windows_runtime ALL
         ${quorvel_runtime_dir}/platforms
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
         $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${quorvel_runtime_dir}/styles
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
+        /usr/share/doc/fonts-ipafont-gothic/copyright
+        ${quorvel_runtime_dir}/IPA_Font_License.txt
     COMMENT "Copying the Qt and runtime DLLs beside the programs"
     VERBATIM)

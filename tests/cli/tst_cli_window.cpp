@@ -10,6 +10,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -85,6 +86,15 @@ bool samePicture(const QImage &a, const QImage &b)
     return differing == 0;
 }
 
+/// The program as a user starts it: the platform left to the program (offscreen).
+void startProgram(QProcess &process, const QStringList &arguments)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(u"QT_QPA_PLATFORM"_s);
+    process.setProcessEnvironment(environment);
+    process.start(QStringLiteral(QUORVEL_CHART_EXE), arguments);
+}
+
 const Input kEraInput {3, {u"60"_s, u"4"_s, u"12"_s}, 10, {u"8"_s, u"12"_s}, u"太郎"_s,
     QDate(2026, 4, 12),
     {u"--birth=昭和60-4-12"_s, u"--month=令和8-12"_s, u"--today=2026-04-12"_s, u"--name=太郎"_s}};
@@ -107,6 +117,10 @@ private Q_SLOTS:
     void spawnedProgramDrawsTheSame();
     void exitStatuses_data();
     void exitStatuses();
+    void readmeExamplesDrawTheCommittedPicture_data();
+    void readmeExamplesDrawTheCommittedPicture();
+    void standardOutputIsTheBytesWritten_data();
+    void standardOutputIsTheBytesWritten();
 };
 
 void TestCliWindow::pngEqualsWindow_data()
@@ -224,6 +238,62 @@ void TestCliWindow::exitStatuses()
     QVERIFY2(errText.contains(err), qPrintable(errText));
     if (status == 0)
         QVERIFY(QString::fromUtf8(process.readAllStandardOutput()).startsWith(u"2026-12-01 火"_s));
+}
+
+// The pictures were drawn on Linux and committed; the Windows build draws the same
+// pixels (its own copy of the IPA faces, Qt's FreeType engine).
+void TestCliWindow::readmeExamplesDrawTheCommittedPicture_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("picture");
+    const QString source = QStringLiteral(QUORVEL_SOURCE_DIR);
+    QTest::newRow("manual's chart at scale 2") << QStringList {u"--birth"_s, u"1985-04-12"_s,
+        u"--month"_s, u"2026-12"_s, u"--today"_s, u"2026-12-08"_s, u"--scale"_s, u"2"_s}
+                                               << source + u"/docs/manual/chart.png"_s;
+    QTest::newRow("era and name") << QStringList {u"--birth"_s, u"昭和60-4-12"_s, u"--name"_s,
+        u"太郎"_s, u"--today"_s, u"2026-12-08"_s}
+                                  << source + u"/tests/data/chart-taro.png"_s;
+}
+
+void TestCliWindow::readmeExamplesDrawTheCommittedPicture()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, picture);
+    const QTemporaryDir dir;
+    const QString png = dir.filePath(u"chart.png"_s);
+    QProcess process;
+    startProgram(process, arguments + QStringList {u"--png"_s, png});
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    QVERIFY(samePicture(programPicture(QImage(png)), programPicture(QImage(picture))));
+}
+
+// Written to standard output, the bytes are those of the same run in the program's own
+// buffer: no CR is added on Windows. The calendar's DTSTAMP is the time of the run.
+void TestCliWindow::standardOutputIsTheBytesWritten_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    const QStringList person {u"--birth=昭和60-4-12"_s, u"--name=太郎"_s, u"--today=2026-12-08"_s};
+    QTest::newRow("day table") << person;
+    QTest::newRow("JSON") << person + QStringList {u"--json=-"_s};
+    QTest::newRow("calendar") << person + QStringList {u"--ics=-"_s, u"--kinds=all"_s};
+}
+
+void TestCliWindow::standardOutputIsTheBytesWritten()
+{
+    QFETCH(QStringList, arguments);
+    const QTemporaryDir dir;
+    QProcess process;
+    process.setWorkingDirectory(dir.path());
+    startProgram(process, arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QVERIFY2(process.exitCode() == 0, process.readAllStandardError().constData());
+    const QRegularExpression stamp(u"DTSTAMP:[0-9TZ]+"_s);
+    const QString out = QString::fromUtf8(process.readAllStandardOutput()).replace(stamp, {});
+    const QString expected
+        = QString::fromUtf8(cli_test::runProgram(arguments).out).replace(stamp, {});
+    QVERIFY(!expected.isEmpty());
+    QCOMPARE(out, expected);
 }
 
 QTEST_MAIN(TestCliWindow)

@@ -1,5 +1,7 @@
 #include "ui/drawing/fonts.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFontDatabase>
 
 using namespace Qt::StringLiterals;
@@ -22,12 +24,23 @@ void installFontSubstitutions()
     if (installed)
         return;
     installed = true;
+    // Where neither the MS faces nor the IPA faces are installed (Wine, or Qt's
+    // offscreen drawing on Windows, which reads no system fonts), the IPA faces
+    // shipped beside the program stand in.
+    if (!QFontDatabase::hasFamily(u"MS Gothic"_s) && !QFontDatabase::hasFamily(u"IPAGothic"_s)) {
+        const QDir folder(QCoreApplication::applicationDirPath());
+        for (const QString &file : {u"ipag.ttf"_s, u"ipagp.ttf"_s})
+            QFontDatabase::addApplicationFont(folder.filePath(file));
+    }
     // The IPA faces have the same metrics as the Windows faces: a half-width
-    // character is half the em, so the layouts' pixel positions still hold.
-    if (!QFontDatabase::hasFamily(gothicFace()))
-        QFont::insertSubstitution(gothicFace(), u"IPAGothic"_s);
-    if (!QFontDatabase::hasFamily(proportionalGothicFace()))
-        QFont::insertSubstitution(proportionalGothicFace(), u"IPAPGothic"_s);
+    // character is half the em, so the layouts' pixel positions still hold. Windows
+    // outside Japan may know the MS faces by their English names only.
+    auto substitute = [](const QString &face, const QString &english, const QString &ipa) {
+        if (!QFontDatabase::hasFamily(face))
+            QFont::insertSubstitution(face, QFontDatabase::hasFamily(english) ? english : ipa);
+    };
+    substitute(gothicFace(), u"MS Gothic"_s, u"IPAGothic"_s);
+    substitute(proportionalGothicFace(), u"MS PGothic"_s, u"IPAPGothic"_s);
 }
 
 QFont gothicFont(int pixels, bool proportional)
