@@ -65,7 +65,7 @@ package: build
 # Windows: Qt for Windows is built once into ~/.cache/quorvel (tools/windows/build-qt.sh),
 # then both programs and every test with mingw-w64 into build-windows/bin/, beside the
 # DLLs they need.
-.PHONY: windows test-windows
+.PHONY: windows test-windows package-windows
 WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix curl xz-utils wine wine64
 
 windows: deps
@@ -78,6 +78,16 @@ windows: deps
 test-windows: windows
 	tools/windows/wine-run --init
 	xvfb-run -a -s '-screen 0 1280x1024x24' ctest --preset windows -j $(JOBS)
+
+# Quorvel-VERSION-win64.zip and its NSIS installer in build-windows/package/, with the
+# manual built on this host; the zip is then run under Wine from an empty folder, and the
+# installer installed, run and uninstalled in a new Wine prefix.
+package-windows: windows
+	@tools/install-deps.sh zip unzip nsis
+	cmake --preset default
+	cmake --build --preset default --target quorvel_manual -j $(JOBS)
+	tools/windows/package.sh build-windows build/tamlo.pdf
+	xvfb-run -a tools/windows/check-installer.sh build-windows
 
 clean:
 	rm -rf build build-release build-asan build-fuzz build-windows
