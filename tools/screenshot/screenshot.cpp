@@ -1,7 +1,8 @@
 // quorvel-screenshot STARTUP.png CHART.png [MENU.png]
 // The main window after start-up, after showing a chart, and with its context menu
 // open over the chart, with today fixed to 8 December 2026, rendered on the offscreen
-// platform.
+// platform. On a real screen (QT_QPA_PLATFORM=windows under Wine) the chart is taken
+// from the screen, with the window's frame and title bar.
 
 #include "app/failure.h"
 #include "app/main_window.h"
@@ -10,9 +11,11 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMenu>
 #include <QPainter>
+#include <QScreen>
 #include <QTextStream>
 
 using namespace Qt::StringLiterals;
@@ -32,6 +35,20 @@ QImage withContextMenu(QWidget &window, QPoint at)
     painter.end();
     menu.close();
     return picture;
+}
+
+/// The window as the screen shows it, frame included, once it has been drawn there.
+QImage onScreen(QWidget &window)
+{
+    window.activateWindow();
+    QElapsedTimer shown;
+    shown.start();
+    while (shown.elapsed() < 1500)
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    const QRect frame = window.frameGeometry();
+    return window.screen()
+        ->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+        .toImage();
 }
 
 } // namespace
@@ -60,7 +77,8 @@ int main(int argc, char *argv[])
     form.setText(u"EDIT3", u"8"_s);
     window.cycle().setRedrawRequest(engine::RedrawRequest::AsEntered);
     window.cycle().afterEvent();
-    if (!form.grab().save(args[2]))
+    const bool realScreen = QGuiApplication::platformName() != u"offscreen"_s;
+    if (!(realScreen ? onScreen(form) : form.grab().toImage()).save(args[2]))
         return 1;
     return args.size() == 3 || withContextMenu(form, QPoint(300, 250)).save(args[3]) ? 0 : 1;
 }
