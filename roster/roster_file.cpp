@@ -74,23 +74,27 @@ std::optional<Roster> readRoster(const QString &path, RosterError *error)
 
 std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error)
 {
+    // Every item is found before any is converted, so that a short or malformed file
+    // costs no conversion.
     ui::ItemReader reader(bytes);
-    std::array<QString, kItemsPerEntry> items;
-    Roster roster;
-    for (RosterEntry &entry : roster) {
-        for (QString &item : items) {
-            if (reader.atEnd()) {
-                fail(error, RosterError::Short);
-                return std::nullopt;
-            }
-            const auto raw = reader.next();
-            if (!raw) {
-                fail(error, RosterError::Malformed);
-                return std::nullopt;
-            }
-            item = valueOf(*raw);
+    std::array<QByteArray, kItemsPerEntry * std::tuple_size_v<Roster>> items;
+    for (QByteArray &item : items) {
+        if (reader.atEnd()) {
+            fail(error, RosterError::Short);
+            return std::nullopt;
         }
-        entry = {items[0], items[1], items[2], items[3]};
+        auto next = reader.next();
+        if (!next) {
+            fail(error, RosterError::Malformed);
+            return std::nullopt;
+        }
+        item = std::move(*next);
+    }
+    Roster roster;
+    auto item = items.cbegin();
+    for (RosterEntry &entry : roster) {
+        for (QString *value : {&entry.name, &entry.year, &entry.month, &entry.day})
+            *value = valueOf(*item++);
     }
     return roster;
 }
