@@ -90,27 +90,30 @@ std::optional<QByteArray> ItemReader::next()
     return value;
 }
 
-QByteArray quotedLine(std::span<const QByteArray> items)
+void appendQuotedLine(QString &text, std::span<const QString> items)
 {
-    QByteArray line;
-    for (const QByteArray &item : items) {
-        if (!line.isEmpty())
-            line.append(',');
-        line.append(kQuote);
+    bool first = true;
+    for (const QString &item : items) {
+        if (!first)
+            text += u',';
+        first = false;
+        text += u'"';
         // A CR would end the item on reading and shift every later one, a LF would
         // split the line for anything else that reads the file, and a NUL is dropped on
-        // reading anyway. No code-page-932 character has one as its second byte.
-        if (!item.contains(kCr) && !item.contains(kLf) && !item.contains('\0')) {
-            line.append(item);
+        // reading anyway. Code page 932 writes them as those single bytes, and no other
+        // character has such a byte in its form.
+        if (!item.contains(u'\r') && !item.contains(u'\n') && !item.contains(QChar(0))) {
+            text += item;
         } else {
-            for (const char c : item) {
-                if (c != kCr && c != kLf && c != '\0')
-                    line.append(c);
+            for (const QChar c : item) {
+                if (c != u'\r' && c != u'\n' && c != QChar(0))
+                    text += c;
             }
         }
-        line.append(kQuote);
+        text += u'"';
     }
-    return line.append("\r\n");
+    text += u'\r';
+    text += u'\n';
 }
 
 } // namespace ui

@@ -1,10 +1,13 @@
 #pragma once
 
 // Sequential text-file items, as the roster file is read and written: quoted or
-// unquoted items separated by commas, colons or line ends, in raw bytes.
+// unquoted items separated by commas, colons or line ends. They are read from raw
+// bytes, since an item's bytes decode on their own, and written as text, which then
+// converts to bytes in one piece.
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <optional>
 #include <span>
 
@@ -32,9 +35,9 @@ private:
     const char *m_end;
 };
 
-/// One line of items, each between double quotes, separated by single commas and
-/// ended by CR LF: "a","b" CR LF. CR, LF and NUL inside an item are left out, so that
-/// no value can break the line: "a\r\nb" is written as "ab".
-QByteArray quotedLine(std::span<const QByteArray> items);
+/// Appends one line of items, each between double quotes, separated by single commas
+/// and ended by CR LF: "a","b" CR LF. CR, LF and NUL inside an item are left out, so
+/// that no value can break the line: "a\r\nb" is written as "ab".
+void appendQuotedLine(QString &text, std::span<const QString> items);
 
 } // namespace ui
