@@ -30,20 +30,37 @@ QString valueOf(const QByteArray &item)
     return ui::cp932::decode(item).replace(kQuote, kSafeQuote);
 }
 
-QByteArray storedBytes(QString value)
+enum class Unencodable { Kept, Replaced };
+
+// A value as the file keeps it: a half-width quote made full-width and, where asked
+// for, each character without a code-page-932 form as "？" (a high surrogate takes the
+// next character along, whatever it is).
+QString storedText(const QString &value, Unencodable unencodable)
 {
-    value.replace(kQuote, kSafeQuote);
-    if (auto bytes = ui::cp932::encode(value))
-        return *bytes;
-    // Rare (text pasted from elsewhere): keep what can be kept, character by character.
-    QByteArray bytes;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const qsizetype length = value.at(i).isHighSurrogate() && i + 1 < value.size() ? 2 : 1;
-        const auto one = ui::cp932::encode(QStringView(value).sliced(i, length));
-        bytes += one ? *one : *ui::cp932::encode(u"？");
-        i += length - 1;
+    QString text = QString(value).replace(kQuote, kSafeQuote);
+    if (unencodable == Unencodable::Kept || ui::cp932::byteLength(text) >= 0)
+        return text;
+    QString kept;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QStringView one = QStringView(text).sliced(i, length);
+        kept += ui::cp932::byteLength(one) < 0 ? QStringView(u"？") : one;
+        i += length;
     }
-    return bytes;
+    return kept;
+}
+
+QString rosterText(const Roster &roster, Unencodable unencodable)
+{
+    QString text;
+    text.reserve(400); // ten lines of short values
+    for (const RosterEntry &entry : roster) {
+        const std::array<QString, kItemsPerEntry> items {storedText(entry.name, unencodable),
+            storedText(entry.year, unencodable), storedText(entry.month, unencodable),
+            storedText(entry.day, unencodable)};
+        ui::appendQuotedLine(text, items);
+    }
+    return text;
 }
 
 } // namespace
@@ -74,36 +91,38 @@ std::optional<Roster> readRoster(const QString &path, RosterError *error)
 
 std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error)
 {
+    // Every item is found before any is converted, so that a short or malformed file
+    // costs no conversion.
     ui::ItemReader reader(bytes);
-    std::array<QString, kItemsPerEntry> items;
-    Roster roster;
-    for (RosterEntry &entry : roster) {
-        for (QString &item : items) {
-            if (reader.atEnd()) {
-                fail(error, RosterError::Short);
-                return std::nullopt;
-            }
-            const auto raw = reader.next();
-            if (!raw) {
-                fail(error, RosterError::Malformed);
-                return std::nullopt;
-            }
-            item = valueOf(*raw);
+    std::array<QByteArray, kItemsPerEntry * std::tuple_size_v<Roster>> items;
+    for (QByteArray &item : items) {
+        if (reader.atEnd()) {
+            fail(error, RosterError::Short);
+            return std::nullopt;
         }
-        entry = {items[0], items[1], items[2], items[3]};
+        auto next = reader.next();
+        if (!next) {
+            fail(error, RosterError::Malformed);
+            return std::nullopt;
+        }
+        item = std::move(*next);
+    }
+    Roster roster;
+    auto item = items.cbegin();
+    for (RosterEntry &entry : roster) {
+        for (QString *value : {&entry.name, &entry.year, &entry.month, &entry.day})
+            *value = valueOf(*item++);
     }
     return roster;
 }
 
 QByteArray rosterBytes(const Roster &roster)
 {
-    QByteArray bytes;
-    for (const RosterEntry &entry : roster) {
-        const std::array<QByteArray, kItemsPerEntry> items {storedBytes(entry.name),
-            storedBytes(entry.year), storedBytes(entry.month), storedBytes(entry.day)};
-        bytes += ui::quotedLine(items);
-    }
-    return bytes;
+    // The whole file converts at once, unless some value holds a character without a
+    // code-page-932 form (rare: text pasted from elsewhere).
+    if (auto bytes = ui::cp932::encode(rosterText(roster, Unencodable::Kept)))
+        return *bytes;
+    return *ui::cp932::encode(rosterText(roster, Unencodable::Replaced));
 }
 
 bool writeRoster(const Roster &roster, QIODevice &device)

@@ -2,6 +2,8 @@
 
 #include <QtTest>
 
+using namespace Qt::StringLiterals;
+
 using Items = QList<QByteArray>;
 
 class TestTextItems : public QObject
@@ -62,25 +64,28 @@ private Q_SLOTS:
         QCOMPARE(reader.atEnd(), endsAtEnd);
     }
 
-    void quotedLine_data()
+    void appendQuotedLine_data()
     {
-        QTest::addColumn<Items>("items");
-        QTest::addColumn<QByteArray>("line");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QString>("line");
         QTest::newRow("four empty")
-            << Items {"", "", "", ""} << QByteArray("\"\",\"\",\"\",\"\"\r\n");
-        QTest::newRow("one") << Items {"a"} << QByteArray("\"a\"\r\n");
-        QTest::newRow("comma kept") << Items {"a,b", " c "} << QByteArray("\"a,b\",\" c \"\r\n");
+            << QStringList {u""_s, u""_s, u""_s, u""_s} << u"\"\",\"\",\"\",\"\"\r\n"_s;
+        QTest::newRow("one") << QStringList {u"a"_s} << u"\"a\"\r\n"_s;
+        QTest::newRow("comma kept") << QStringList {u"a,b"_s, u" c "_s} << u"\"a,b\",\" c \"\r\n"_s;
     }
 
-    void quotedLine()
+    void appendQuotedLine()
     {
-        QFETCH(Items, items);
-        QFETCH(QByteArray, line);
-        QCOMPARE(ui::quotedLine(items), line);
+        QFETCH(QStringList, items);
+        QFETCH(QString, line);
+        QString text = u"before"_s;
+        ui::appendQuotedLine(text, items);
+        QCOMPARE(text, u"before"_s + line);
         // What is written reads back item for item.
-        ui::ItemReader reader(line);
-        for (const QByteArray &item : items)
-            QCOMPARE(reader.next(), std::optional(item));
+        const QByteArray bytes = line.toLatin1();
+        ui::ItemReader reader(bytes);
+        for (const QString &item : items)
+            QCOMPARE(reader.next(), std::optional(item.toLatin1()));
         QVERIFY(reader.atEnd());
     }
 };

@@ -156,8 +156,21 @@ QString decode(QByteArrayView bytes)
 
 qsizetype byteLength(QStringView text)
 {
-    const std::optional<QByteArray> bytes = encode(text);
-    return bytes ? bytes->size() : -1;
+    // Counted without building the bytes: the fields ask on every change, the roster
+    // writer for every value it stores.
+    Tables &known = tables();
+    qsizetype length = 0;
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80) {
+            ++length;
+            continue;
+        }
+        const std::uint16_t bytes = known.bytesOf(c.unicode());
+        if (bytes == Tables::kNone)
+            return -1;
+        length += bytes > 0xff ? 2 : 1;
+    }
+    return length;
 }
 
 } // namespace ui::cp932

@@ -1,5 +1,8 @@
 #include "ui/text/text_items.h"
 
+#include <cstring>
+#include <initializer_list>
+
 namespace ui {
 namespace {
 
@@ -7,36 +10,52 @@ constexpr char kQuote = '"';
 constexpr char kCr = '\r';
 constexpr char kLf = '\n';
 
-void chopTrailingSpaces(QByteArray &value)
+bool isBlank(char c)
 {
-    qsizetype end = value.size();
-    while (end > 0 && value.at(end - 1) == ' ')
-        --end;
-    value.truncate(end);
+    return c == ' ' || c == '\0';
 }
 
-void skipBlanks(QByteArrayView bytes, qsizetype &pos)
+const char *skipBlanks(const char *at, const char *end)
 {
-    while (pos < bytes.size() && (bytes.at(pos) == ' ' || bytes.at(pos) == '\0'))
-        ++pos;
+    while (at != end && isBlank(*at))
+        ++at;
+    return at;
 }
 
-// A line end is CR, optionally followed by LF; both belong to it.
-void consumeLineEnd(QByteArrayView bytes, qsizetype &pos)
+// The first of the stops from `at` on, or `end`. Each search (a memchr) ends at the
+// nearest stop found before it, so the likeliest goes first.
+const char *findFirstOf(const char *at, const char *end, std::initializer_list<char> stops)
 {
-    ++pos;
-    if (pos < bytes.size() && bytes.at(pos) == kLf)
-        ++pos;
+    for (const char stop : stops) {
+        if (const void *found = std::memchr(at, stop, std::size_t(end - at)))
+            end = static_cast<const char *>(found);
+    }
+    return end;
 }
 
-// The bytes from start to end as one item, taken in one piece: they are shared, unless
-// NUL bytes have to be dropped from a copy.
-QByteArray itemBetween(QByteArrayView bytes, qsizetype start, qsizetype end)
+// Past what ends an item: a line end (CR, and a LF right after it) or any one byte.
+const char *skipItemEnd(const char *at, const char *end)
 {
-    const QByteArrayView slice = bytes.sliced(start, end - start);
-    if (!slice.contains('\0'))
-        return QByteArray::fromRawData(slice.data(), slice.size());
-    QByteArray value = slice.toByteArray();
+    if (at != end && *at++ == kCr && at != end && *at == kLf)
+        ++at;
+    return at;
+}
+
+enum class Trim { None, TrailingSpaces };
+
+// The bytes from start to end as one item without its NUL bytes: shared, unless there
+// are NUL bytes to leave out of a copy. NUL bytes count as spaces when trimming, as
+// they are dropped anyway.
+QByteArray itemBetween(const char *start, const char *end, Trim trim)
+{
+    if (trim == Trim::TrailingSpaces) {
+        while (end != start && isBlank(end[-1]))
+            --end;
+    }
+    const QByteArrayView item(start, end);
+    if (!item.contains('\0'))
+        return QByteArray::fromRawData(item.data(), item.size());
+    QByteArray value = item.toByteArray();
     value.removeIf([](char c) { return c == '\0'; });
     return value;
 }
@@ -47,67 +66,54 @@ std::optional<QByteArray> ItemReader::next()
 {
     if (atEnd())
         return std::nullopt;
-    const qsizetype size = m_bytes.size();
-    const char *const data = m_bytes.data();
-    skipBlanks(m_bytes, m_pos);
-    if (m_pos < size && data[m_pos] == kQuote) {
-        const qsizetype start = ++m_pos;
-        while (m_pos < size && data[m_pos] != kQuote && data[m_pos] != kCr)
-            ++m_pos;
-        QByteArray value = itemBetween(m_bytes, start, m_pos);
-        if (m_pos >= size || data[m_pos] == kCr) {
+    m_at = skipBlanks(m_at, m_end);
+    if (m_at != m_end && *m_at == kQuote) {
+        const char *const start = ++m_at;
+        m_at = findFirstOf(start, m_end, {kQuote, kCr});
+        if (m_at == m_end || *m_at == kCr) {
             // No closing quote before the line end: the line end still ends the item.
-            if (m_pos < size)
-                consumeLineEnd(m_bytes, m_pos);
-            chopTrailingSpaces(value);
+            QByteArray value = itemBetween(start, m_at, Trim::TrailingSpaces);
+            m_at = skipItemEnd(m_at, m_end);
             return value;
         }
-        ++m_pos; // the closing quote
-        skipBlanks(m_bytes, m_pos);
-        if (m_pos >= size)
-            return value;
-        const char after = data[m_pos];
-        if (after == kQuote)
+        QByteArray value = itemBetween(start, m_at, Trim::None);
+        m_at = skipBlanks(m_at + 1, m_end); // past the closing quote
+        if (m_at != m_end && *m_at == kQuote)
             return std::nullopt;
-        if (after == kCr)
-            consumeLineEnd(m_bytes, m_pos);
-        else
-            ++m_pos; // a separator, or any other character, which is lost
+        m_at = skipItemEnd(m_at, m_end); // a separator, or any other character, which is lost
         return value;
     }
-    const qsizetype start = m_pos;
-    while (m_pos < size && data[m_pos] != ',' && data[m_pos] != ':' && data[m_pos] != kCr)
-        ++m_pos;
-    QByteArray value = itemBetween(m_bytes, start, m_pos);
-    if (m_pos < size && data[m_pos] == kCr)
-        consumeLineEnd(m_bytes, m_pos);
-    else if (m_pos < size)
-        ++m_pos; // the comma or colon
-    chopTrailingSpaces(value);
+    const char *const start = m_at;
+    m_at = findFirstOf(start, m_end, {',', kCr, ':'});
+    QByteArray value = itemBetween(start, m_at, Trim::TrailingSpaces);
+    m_at = skipItemEnd(m_at, m_end);
     return value;
 }
 
-QByteArray quotedLine(std::span<const QByteArray> items)
+void appendQuotedLine(QString &text, std::span<const QString> items)
 {
-    QByteArray line;
-    for (const QByteArray &item : items) {
-        if (!line.isEmpty())
-            line.append(',');
-        line.append(kQuote);
+    bool first = true;
+    for (const QString &item : items) {
+        if (!first)
+            text += u',';
+        first = false;
+        text += u'"';
         // A CR would end the item on reading and shift every later one, a LF would
         // split the line for anything else that reads the file, and a NUL is dropped on
-        // reading anyway. No code-page-932 character has one as its second byte.
-        if (!item.contains(kCr) && !item.contains(kLf) && !item.contains('\0')) {
-            line.append(item);
+        // reading anyway. Code page 932 writes them as those single bytes, and no other
+        // character has such a byte in its form.
+        if (!item.contains(u'\r') && !item.contains(u'\n') && !item.contains(QChar(0))) {
+            text += item;
         } else {
-            for (const char c : item) {
-                if (c != kCr && c != kLf && c != '\0')
-                    line.append(c);
+            for (const QChar c : item) {
+                if (c != u'\r' && c != u'\n' && c != QChar(0))
+                    text += c;
             }
         }
-        line.append(kQuote);
+        text += u'"';
     }
-    return line.append("\r\n");
+    text += u'\r';
+    text += u'\n';
 }
 
 } // namespace ui

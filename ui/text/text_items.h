@@ -1,14 +1,15 @@
 #pragma once
 
 // Sequential text-file items, as the roster file is read and written: quoted or
-// unquoted items separated by commas, colons or line ends, in raw bytes.
+// unquoted items separated by commas, colons or line ends. They are read from raw
+// bytes, since an item's bytes decode on their own, and written as text, which then
+// converts to bytes in one piece.
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QString>
 #include <optional>
 #include <span>
-
-class QIODevice;
 
 namespace ui {
 
@@ -21,19 +22,22 @@ class ItemReader
 {
 public:
     explicit ItemReader(QByteArrayView bytes)
-        : m_bytes(bytes)
+        : m_at(bytes.begin())
+        , m_end(bytes.end())
     { }
     std::optional<QByteArray> next();
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
+    bool atEnd() const { return m_at == m_end; }
 
 private:
-    QByteArrayView m_bytes;
-    qsizetype m_pos = 0;
+    // A cursor rather than an index: the fuzz build checks every indexed access for
+    // pointer overflow, and the reader looks at a few bytes of every item.
+    const char *m_at;
+    const char *m_end;
 };
 
-/// One line of items, each between double quotes, separated by single commas and
-/// ended by CR LF: "a","b" CR LF. CR, LF and NUL inside an item are left out, so that
-/// no value can break the line: "a\r\nb" is written as "ab".
-QByteArray quotedLine(std::span<const QByteArray> items);
+/// Appends one line of items, each between double quotes, separated by single commas
+/// and ended by CR LF: "a","b" CR LF. CR, LF and NUL inside an item are left out, so
+/// that no value can break the line: "a\r\nb" is written as "ab".
+void appendQuotedLine(QString &text, std::span<const QString> items);
 
 } // namespace ui
