@@ -66,11 +66,19 @@ package: build
 # then both programs and every test with mingw-w64 into build-windows/bin/, beside the
 # DLLs they need.
 .PHONY: windows test-windows package-windows
-WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix curl xz-utils wine wine64
+WINDOWS_PACKAGES := g++-mingw-w64-x86-64-posix xz-utils wine wine64
 
-windows: deps
-	@tools/install-deps.sh $(WINDOWS_PACKAGES)
-	qt=$$(tools/windows/build-qt.sh) && libical=$$(tools/windows/build-libical.sh) && \
+.PHONY: deps-windows windows-libraries
+deps-windows: deps
+	@tools/install-deps.sh $(WINDOWS_PACKAGES) zip unzip nsis
+
+# Qt and libical for Windows, each built once into the cache (a no-op after that).
+windows-libraries: deps-windows
+	@tools/windows/prefix-of build-qt.sh >/dev/null
+	@tools/windows/prefix-of build-libical.sh >/dev/null
+
+windows: windows-libraries
+	qt=$$(tools/windows/prefix-of build-qt.sh) && libical=$$(tools/windows/prefix-of build-libical.sh) && \
 	QUORVEL_WINDOWS_QT=$$qt QUORVEL_WINDOWS_LIBICAL=$$libical cmake --preset windows
 	cmake --build --preset windows -j $(JOBS)
 
@@ -83,7 +91,6 @@ test-windows: windows
 # manual built on this host; the zip is then run under Wine from an empty folder, and the
 # installer installed, run and uninstalled in a new Wine prefix.
 package-windows: windows
-	@tools/install-deps.sh zip unzip nsis
 	cmake --preset default
 	cmake --build --preset default --target quorvel_manual -j $(JOBS)
 	tools/windows/package.sh build-windows build/tamlo.pdf

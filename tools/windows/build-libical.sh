@@ -14,10 +14,13 @@ root=$(cd "$here/../.." && pwd)
 toolchain=$root/cmake/toolchain/mingw-w64-x86_64.cmake
 . "$here/debian-source.sh"
 
-deb_version=3.0.16-1
-pool=http://deb.debian.org/debian/pool/main/libi/libical3
-dsc=libical3_${deb_version}.dsc
-dsc_sha256=bc9bc505ac9dff93222db53fbcc8eba14f4b20e153488be2e349b97c716a26fd
+# The source version of the host's libical-dev (the binary may carry a +bN rebuild
+# suffix, the source does not).
+deb_version=$(dpkg-query -W -f='${source:Version}' libical-dev 2>/dev/null || true)
+if [ -z "$deb_version" ]; then
+    echo "build-libical.sh: libical-dev is not installed (tools/install-deps.sh installs it)" >&2
+    exit 1
+fi
 
 # The C library alone: no GLib or C++ bindings, no ICU (RSCALE), no Berkeley DB, no
 # documentation or tests.
@@ -43,9 +46,10 @@ flock 9
 [ -f "$prefix/.complete" ] && { echo "$prefix"; exit 0; }
 
 work=$cache/work-libical-$key
-# The mirror serves the .dsc and the upstream tarball of 3.0.16-1 but not its Debian
-# tarball, so the upstream source is built as the .dsc names it, without Debian's patches.
-debian_source "$pool" "$dsc" "$dsc_sha256" "$cache/downloads" "$work/src" --orig-only
+# The archive serves the upstream tarball of libical3 but not always its Debian tarball,
+# so the upstream source is built without Debian's patches.
+echo "build-libical.sh: fetching the source of libical3 $deb_version" >&2
+debian_source libical3 "$deb_version" "$work" "$work/src" --orig-only
 rm -rf "$prefix" "$work/build"
 
 echo "Building libical for Windows into $prefix (log: $work/build.log)" >&2

@@ -14,24 +14,30 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 toolchain=$root/cmake/toolchain/mingw-w64-x86_64.cmake
+. "$here/debian-source.sh"
 
-deb_version=6.4.2+dfsg-10
-upstream_version=${deb_version%-*}
-pool=http://deb.debian.org/debian/pool/main/q/qt6-base
-dsc=qt6-base_${deb_version}.dsc
-# The .dsc is pinned here; it in turn names the checksums of the tarballs.
-dsc_sha256=1b4b5c8610a553d4211fa81e268b1a3b0a6339ae5444fdb7e60d7616da651970
+# The source version of the host's Qt tools: the cross build runs the host's moc, rcc
+# and uic, which must match the library they generate code for.
+deb_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools 2>/dev/null || true)
+if [ -z "$deb_version" ]; then
+    echo "build-qt.sh: qt6-base-dev-tools is not installed (tools/install-deps.sh installs it)" >&2
+    exit 1
+fi
+upstream_version=${deb_version#*:}
+upstream_version=${upstream_version%-*}
 
 # Only what the programs and their tests use: Core, Gui, Widgets, Test, PrintSupport,
 # the windows, offscreen and minimal platforms, bundled freetype/harfbuzz/png/zlib/pcre.
 # The source package lacks the tablet headers. Without Direct2D the DirectWrite font
-# engine is not built, so DirectWrite goes too (PrintSupport would not link).
+# engine is not built, so DirectWrite goes too (PrintSupport would not link). Rich text
+# is never read or written as ODF or Markdown.
 options=(
     -release -shared -nomake examples -nomake tests -nomake benchmarks
     -no-opengl -no-dbus -no-icu -no-zstd -no-feature-vulkan
     -qt-freetype -qt-harfbuzz -qt-libpng -qt-zlib -qt-pcre -no-feature-jpeg
     -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml
     -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite -no-feature-directwrite3
+    -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
 )
 
 cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}
@@ -47,48 +53,22 @@ if [ -f "$prefix/.complete" ]; then
     exit 0
 fi
 
-host_version=$(dpkg-query -W -f='${Version}' qt6-base-dev-tools 2>/dev/null || true)
-if [ "$host_version" != "$deb_version" ]; then
-    echo "build-qt.sh: the host's qt6-base-dev-tools is '${host_version:-missing}'," \
-         "the cross build needs $deb_version" >&2
-    exit 1
-fi
-
 mkdir -p "$cache"
 exec 9>"$cache/.build-qt.lock"
 flock 9
 [ -f "$prefix/.complete" ] && { echo "$prefix"; exit 0; }
 
-downloads=$cache/downloads
-mkdir -p "$downloads"
-fetch() {
-    [ -f "$downloads/$1" ] || curl -fsSL --retry 3 -o "$downloads/$1.part" "$pool/$1"
-    [ -f "$downloads/$1.part" ] && mv "$downloads/$1.part" "$downloads/$1"
-    return 0
-}
-fetch "$dsc"
-echo "$dsc_sha256  $downloads/$dsc" | sha256sum -c --quiet - \
-    || { rm -f "$downloads/$dsc"; echo "build-qt.sh: $dsc does not match" >&2; exit 1; }
-# Every file the .dsc names, checked against its SHA-256 line.
-awk '/^Checksums-Sha256:/ {s = 1; next} /^[^ ]/ {s = 0} s && NF == 3 {print $1, $3}' \
-    "$downloads/$dsc" |
-while read -r sum name; do
-    fetch "$name"
-    echo "$sum  $downloads/$name" | sha256sum -c --quiet - \
-        || { rm -f "$downloads/$name"; echo "build-qt.sh: $name does not match" >&2; exit 1; }
-done
-
 # An interrupted build goes on where it stopped.
-work=$cache/work-$key
+work=$cache/work-qt-$key
 if [ ! -f "$work/unpacked" ]; then
     rm -rf "$work"
-    mkdir -p "$work"
-    dpkg-source --no-check -x "$downloads/$dsc" "$work/src" >"$work/unpack.log" 2>&1
+    echo "build-qt.sh: fetching the source of qt6-base $deb_version" >&2
+    debian_source qt6-base "$deb_version" "$work" "$work/src"
     touch "$work/unpacked"
 fi
 rm -rf "$prefix"
 
-echo "Building Qt $upstream_version for Windows into $prefix (log: $work/build.log)"
+echo "Building Qt $upstream_version for Windows into $prefix (log: $work/build.log)" >&2
 build() {
     mkdir -p "$work/build" && cd "$work/build" &&
     nice -n 5 ../src/configure -prefix "$prefix" "${options[@]}" \
@@ -104,7 +84,7 @@ build >"$work/build.log" 2>&1 || { tail -40 "$work/build.log" >&2; exit 1; }
 seconds=$(( $(date +%s) - start ))
 
 mkdir -p "$prefix/build-logs"
-cp "$downloads/$dsc" "$work/build.log" "$work/build/.ninja_log" "$prefix/build-logs/"
+cp "$work/apt/download/"*.dsc "$work/build.log" "$work/build/.ninja_log" "$prefix/build-logs/"
 printf 'qt6-base %s\noptions %s\nbuild seconds %s\n' \
     "$deb_version" "${options[*]}" "$seconds" >"$prefix/.complete"
 rm -rf "$work"

@@ -1,45 +1,72 @@
-# Sourced by the build scripts beside it: fetches one Debian source package from the
-# Debian pool and unpacks it, with its Debian patches applied.
+# Sourced by the build scripts beside it: fetches one Debian source package with apt-get
+# and unpacks it, with its Debian patches applied.
 #
-#   debian_source POOL_URL DSC DSC_SHA256 DOWNLOADS_DIR TARGET_DIR [--orig-only]
+#   debian_source PACKAGE VERSION WORK_DIR TARGET_DIR [--orig-only]
 #
-# The .dsc is pinned by its SHA-256; every file it names is checked against the .dsc's
-# own SHA-256 line. Downloads are kept in DOWNLOADS_DIR, so a rerun fetches nothing.
-# --orig-only takes the upstream tarball alone, without Debian's packaging and patches.
+# apt-get checks every file against the archive's signed Sources index. The source lists
+# are derived from the machine's own apt configuration (each `deb` entry again as
+# `deb-src`, same URIs, suites and keys), kept under WORK_DIR, so the system's apt state
+# is left as it is. --orig-only takes the upstream tarball alone, without Debian's
+# packaging and patches. Everything apt prints goes to standard error.
 
-debian_source_fetch() {
-    local pool=$1 name=$2 downloads=$3
-    [ -f "$downloads/$name" ] && return 0
-    curl -fsSL --retry 3 -o "$downloads/$name.part" "$pool/$name"
-    mv "$downloads/$name.part" "$downloads/$name"
-}
-
-debian_source_check() {
-    local sum=$1 file=$2
-    echo "$sum  $file" | sha256sum -c --quiet - && return 0
-    rm -f "$file"
-    echo "$(basename "$file") does not match its checksum; removed, run again to refetch" >&2
-    return 1
+# Writes the deb-src twin of every deb entry the machine's apt reads into $1.
+debian_source_lists() {
+    local dir=$1 parts list
+    parts=$(apt-config dump --format '%v%n' Dir::Etc::sourceparts)
+    list=$(apt-config dump --format '%v%n' Dir::Etc::sourcelist)
+    [[ $parts == /* ]] || parts=/etc/apt/$parts
+    [[ $list == /* ]] || list=/etc/apt/$list
+    mkdir -p "$dir"
+    rm -f "$dir"/*.list "$dir"/*.sources
+    : >"$dir/empty.list"
+    local f
+    for f in "$parts"/*.sources; do
+        [ -f "$f" ] || continue
+        # One stanza per blank-line-separated block; only those whose Types hold deb.
+        awk 'BEGIN { RS = ""; ORS = "\n\n" }
+             /(^|\n)Types:[^\n]*(^|[ \t])deb([ \t\n]|$)/ {
+                 out = ""; n = split($0, line, "\n")
+                 for (i = 1; i <= n; i++) {
+                     if (line[i] ~ /^#/) continue
+                     if (line[i] ~ /^Types:/) line[i] = "Types: deb-src"
+                     out = out line[i] "\n"
+                 }
+                 printf "%s\n", out
+             }' "$f" >"$dir/$(basename "$f")"
+    done
+    for f in "$list" "$parts"/*.list; do
+        [ -f "$f" ] || continue
+        sed -n 's/^[[:space:]]*deb\([[:space:]]\)/deb-src\1/p' "$f" >"$dir/$(basename "$f" .list)-src.list"
+    done
 }
 
 debian_source() {
-    local pool=$1 dsc=$2 dsc_sha256=$3 downloads=$4 target=$5 only=${6:-}
-    mkdir -p "$downloads"
-    debian_source_fetch "$pool" "$dsc" "$downloads" || return 1
-    debian_source_check "$dsc_sha256" "$downloads/$dsc" || return 1
-    local sum name orig=
-    while read -r sum name; do
-        [ "$only" = --orig-only ] && [[ $name != *.orig.tar.* ]] && continue
-        debian_source_fetch "$pool" "$name" "$downloads" || return 1
-        debian_source_check "$sum" "$downloads/$name" || return 1
-        [[ $name == *.orig.tar.* ]] && orig=$name
-    done < <(awk '/^Checksums-Sha256:/ {s = 1; next} /^[^ ]/ {s = 0} s && NF == 3 {print $1, $3}' \
-        "$downloads/$dsc")
+    local package=$1 version=$2 work=$3 target=$4 only=${5:-}
+    local apt_dir=$work/apt
+    mkdir -p "$apt_dir/lists/partial" "$apt_dir/archives/partial" "$apt_dir/download"
+    debian_source_lists "$apt_dir/sources"
+    local opts=(
+        -o Dir::Etc::sourcelist="$apt_dir/sources/empty.list"
+        -o Dir::Etc::sourceparts="$apt_dir/sources"
+        -o Dir::State::lists="$apt_dir/lists"
+        -o Dir::Cache::archives="$apt_dir/archives"
+        -o Dir::Cache::pkgcache= -o Dir::Cache::srcpkgcache=
+        -o APT::Sandbox::User=root -q
+    )
+    apt-get "${opts[@]}" update >&2 || return 1
+    local tar_only=()
+    [ "$only" = --orig-only ] && tar_only=(--tar-only)
+    (cd "$apt_dir/download" &&
+        apt-get "${opts[@]}" source --download-only "${tar_only[@]}" "$package=$version") >&2 ||
+        { echo "apt-get could not fetch the source of $package $version" >&2; return 1; }
     rm -rf "$target"
     if [ "$only" = --orig-only ]; then
+        local orig
+        local upstream=${version#*:}
+        orig=$(ls "$apt_dir/download/${package}_${upstream%-*}".orig.tar.* | head -1)
         mkdir -p "$target"
-        tar -xf "$downloads/$orig" -C "$target" --strip-components=1
+        tar -xf "$orig" -C "$target" --strip-components=1
     else
-        dpkg-source --no-check -x "$downloads/$dsc" "$target" >/dev/null
+        dpkg-source --no-check -x "$apt_dir/download/${package}_${version#*:}.dsc" "$target" >&2
     fi
 }
