@@ -27,6 +27,9 @@ find_path(quorvel_ipa_dir ipag.ttf PATHS /usr/share/fonts/opentype/ipafont-gothi
     NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 list(APPEND quorvel_runtime_files ${quorvel_ipa_dir}/ipag.ttf ${quorvel_ipa_dir}/ipagp.ttf)
 
+# Qt's settings for every program beside it, tests included: they draw as shipped.
+list(APPEND quorvel_runtime_files ${PROJECT_SOURCE_DIR}/packaging/windows/qt.conf)
+
 set(quorvel_runtime_dir ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 add_custom_target(quorvel_windows_runtime ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory

@@ -8,7 +8,10 @@
 #include "ui/drawing/png_file.h"
 #include "ui/text/clock.h"
 
+#include <QDeadlineTimer>
+#include <QGuiApplication>
 #include <QImage>
+#include <QScreen>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -121,6 +124,7 @@ private Q_SLOTS:
     void readmeExamplesDrawTheCommittedPicture();
     void standardOutputIsTheBytesWritten_data();
     void standardOutputIsTheBytesWritten();
+    void windowOnTheScreenDrawsTheCommittedChart();
 };
 
 void TestCliWindow::pngEqualsWindow_data()
@@ -294,6 +298,49 @@ void TestCliWindow::standardOutputIsTheBytesWritten()
         = QString::fromUtf8(cli_test::runProgram(arguments).out).replace(stamp, {});
     QVERIFY(!expected.isEmpty());
     QCOMPARE(out, expected);
+}
+
+// The window as the user sees it: on a real screen (Windows under Wine) its client area
+// is read back from the screen, after a click on 表示, and its chart area must be the
+// picture drawn on Linux, rule lines and all.
+void TestCliWindow::windowOnTheScreenDrawsTheCommittedChart()
+{
+    ui::Clock::setToday(QDate(2026, 12, 8));
+    app::setProgramEnding([](int) { });
+    app::MainWindow window;
+    window.start();
+    ui::Form &form = window.form();
+    click(form, u"RADIO3");
+    form.setText(u"EDIT26", u"太郎"_s);
+    form.setText(u"EDIT1", u"60"_s);
+    form.setText(u"EDIT2", u"4"_s);
+    form.setText(u"EDIT3", u"12"_s);
+    click(form, u"BUTTON1");
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+    const QRect chartArea(0, 139, 634, 476 - 139);
+    const QImage expected = programPicture(
+        QImage(QStringLiteral(QUORVEL_SOURCE_DIR) + u"/tests/data/chart-taro.png"_s))
+                                .copy(chartArea);
+    const bool realScreen = QGuiApplication::platformName() != u"offscreen"_s;
+    const auto onScreen = [&] {
+        if (!realScreen)
+            return programPicture(form.grab().toImage()).copy(chartArea);
+        const QPoint origin = form.mapToGlobal(chartArea.topLeft());
+        return programPicture(form.screen()
+                ->grabWindow(0, origin.x(), origin.y(), chartArea.width(), chartArea.height())
+                .toImage());
+    };
+    // The screen shows the window once its paint has gone through the window system.
+    QDeadlineTimer shownBy(5000);
+    QImage shown = onScreen();
+    while (shown != expected && !shownBy.hasExpired()) {
+        QTest::qWait(100);
+        shown = onScreen();
+    }
+    QVERIFY(samePicture(shown, expected));
+    app::setProgramEnding({});
+    ui::Clock::setToday(std::nullopt);
 }
 
 QTEST_MAIN(TestCliWindow)

@@ -69,12 +69,18 @@ void TestWindowsServices::inputMethodFollowsTheField_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("field");
     QTest::addColumn<bool>("open");
-    QTest::addColumn<bool>("fullWidthAlphanumeric");
-    QTest::newRow("on") << u"EDIT2"_s << u"EDIT26"_s << true << false;
-    QTest::newRow("off") << u"EDIT26"_s << u"EDIT2"_s << false << false;
-    QTest::newRow("alnum-full") << u"EDIT26"_s << u"EDIT1"_s << true << true;
+    // The mode bits that matter, as Windows reports them; 0 for a closed input method.
+    QTest::addColumn<DWORD>("mode");
+    constexpr DWORD hiragana = IME_CMODE_NATIVE | IME_CMODE_FULLSHAPE;
+    constexpr DWORD fullWidthAlphanumeric = IME_CMODE_FULLSHAPE;
+    QTest::newRow("on") << u"EDIT2"_s << u"EDIT26"_s << true << hiragana;
+    // The mode of the field before must not stay behind.
+    QTest::newRow("on after alnum-full") << u"EDIT1"_s << u"EDIT26"_s << true << hiragana;
+    QTest::newRow("off") << u"EDIT26"_s << u"EDIT2"_s << false << DWORD(0);
+    QTest::newRow("alnum-full") << u"EDIT26"_s << u"EDIT1"_s << true << fullWidthAlphanumeric;
     // A button takes no input method, and Qt takes the window's context away meanwhile.
-    QTest::newRow("alnum-full after a button") << u"BUTTON1"_s << u"EDIT1"_s << true << true;
+    QTest::newRow("alnum-full after a button")
+        << u"BUTTON1"_s << u"EDIT1"_s << true << fullWidthAlphanumeric;
 }
 
 void TestWindowsServices::inputMethodFollowsTheField()
@@ -82,7 +88,7 @@ void TestWindowsServices::inputMethodFollowsTheField()
     QFETCH(QString, before);
     QFETCH(QString, field);
     QFETCH(bool, open);
-    QFETCH(bool, fullWidthAlphanumeric);
+    QFETCH(DWORD, mode);
     ui::Form form(form_test::kLayout);
     form.show();
     QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -93,9 +99,9 @@ void TestWindowsServices::inputMethodFollowsTheField()
 
     const ImeState state = imeState(&form);
     QCOMPARE(state.open, open);
-    if (fullWidthAlphanumeric) {
-        QVERIFY(state.conversion & IME_CMODE_FULLSHAPE);
-        QCOMPARE(state.conversion & (IME_CMODE_NATIVE | IME_CMODE_KATAKANA), DWORD(0));
+    if (open) {
+        constexpr DWORD kModeBits = IME_CMODE_NATIVE | IME_CMODE_KATAKANA | IME_CMODE_FULLSHAPE;
+        QCOMPARE(state.conversion & kModeBits, mode);
     }
 }
 

@@ -26,6 +26,7 @@ cp "$bin"/Qt6Core.dll "$bin"/Qt6Gui.dll "$bin"/Qt6Widgets.dll "$bin"/Qt6PrintSup
 cp "$bin"/platforms/qwindows.dll "$bin"/platforms/qoffscreen.dll "$stage/platforms/"
 cp "$bin"/styles/qwindowsvistastyle.dll "$stage/styles/"
 cp "$bin"/ipag.ttf "$bin"/ipagp.ttf "$bin"/IPA_Font_License.txt "$stage/"
+cp "$bin"/qt.conf "$stage/"
 cp "$manual" "$stage/tamlo.pdf"
 cp "$root/LICENSE" "$stage/LICENSE.txt"
 x86_64-w64-mingw32-strip --strip-unneeded "$stage"/*.exe "$stage"/*.dll "$stage"/*/*.dll

@@ -21,12 +21,16 @@ void applyInputMethodState(QWidget *field, InputMethod state)
     if (!context)
         return;
     ImmSetOpenStatus(context, state != InputMethod::Off);
-    if (state == InputMethod::AlnumFull) {
+    if (state != InputMethod::Off) {
         DWORD conversion = 0;
         DWORD sentence = 0;
         ImmGetConversionStatus(context, &conversion, &sentence);
-        // Full-width alphanumeric: full shape, neither kana mode.
-        conversion = (conversion | IME_CMODE_FULLSHAPE) & ~(IME_CMODE_NATIVE | IME_CMODE_KATAKANA);
+        // The context is the window's, shared by its fields, so each field sets its own
+        // mode: "on" is hiragana, full-width alphanumeric is full shape without kana.
+        conversion &= ~(IME_CMODE_NATIVE | IME_CMODE_KATAKANA);
+        conversion |= IME_CMODE_FULLSHAPE;
+        if (state == InputMethod::On)
+            conversion |= IME_CMODE_NATIVE;
         ImmSetConversionStatus(context, conversion, sentence);
     }
     ImmReleaseContext(window, context);
