@@ -30,14 +30,14 @@ upstream_version=${upstream_version%-*}
 # the windows, offscreen and minimal platforms, bundled freetype/harfbuzz/png/zlib/pcre.
 # The source package lacks the tablet headers. Without Direct2D the DirectWrite font
 # engine is not built, so DirectWrite goes too (PrintSupport would not link). Rich text
-# is never read or written as ODF or Markdown.
+# is never written as ODF or Markdown (the manual test reads Markdown).
 options=(
     -release -shared -nomake examples -nomake tests -nomake benchmarks
     -no-opengl -no-dbus -no-icu -no-zstd -no-feature-vulkan
     -qt-freetype -qt-harfbuzz -qt-libpng -qt-zlib -qt-pcre -no-feature-jpeg
     -no-feature-sql -no-feature-network -no-feature-concurrent -no-feature-xml
     -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite -no-feature-directwrite3
-    -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
+    -no-feature-textodfwriter -no-feature-textmarkdownwriter
 )
 
 cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}
