@@ -144,8 +144,21 @@ private Q_SLOTS:
         VisibilityLog log;
         h.main.installEventFilter(&log);
         h.click(kRows[row - 1][0]);
+        // On top, the roster would hide the question; it stays on its native window and
+        // never vanishes meanwhile.
+        const WId id = h.form().winId();
+        const QPointer<QWindow> native = h.form().windowHandle();
+        VisibilityLog rosterLog;
+        h.form().installEventFilter(&rosterLog);
+        std::optional<bool> onTopDuringQuestion;
+        ui::MessageBox::setShowObserver(
+            [&](const ui::MessageBox::Shown &) { onTopDuringQuestion = onTop(&h.form()); });
         ui::MessageBox::setNextAnswer(answer);
         h.click(u"BUTTON8"_s);
+        QCOMPARE(onTopDuringQuestion, false);
+        QCOMPARE(h.form().winId(), id);
+        QCOMPARE(h.form().windowHandle(), native.data());
+        QCOMPARE(rosterLog.events, QList<QEvent::Type> {});
 
         QCOMPARE(h.requests, QList<int> {2});
         const auto shown = ui::MessageBox::lastShown();
