@@ -4,6 +4,7 @@
 #include "ui/text/text_items.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -70,7 +71,7 @@ QString rosterFileName()
     return u"tamlo.dat"_s;
 }
 
-std::optional<Roster> readRoster(const QString &path, RosterError *error)
+std::optional<QByteArray> readRosterBytes(const QString &path, RosterError *error)
 {
     QFile file(path);
     if (!file.exists()) {
@@ -81,12 +82,34 @@ std::optional<Roster> readRoster(const QString &path, RosterError *error)
         fail(error, RosterError::Unreadable);
         return std::nullopt;
     }
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         fail(error, RosterError::Unreadable);
         return std::nullopt;
     }
-    return parseRoster(bytes, error);
+    return bytes;
+}
+
+bool rosterChangedSince(const std::optional<QByteArray> &before, const QString &path)
+{
+    // Only a file that is there now holds anything that a write would throw away; one
+    // that cannot be read will fail the write itself.
+    const QFileInfo now(path);
+    if (!now.isFile())
+        return false;
+    // Another size tells without reading (a file put in its place may be large).
+    if (before && now.size() != before->size())
+        return true;
+    const std::optional<QByteArray> bytes = readRosterBytes(path);
+    return bytes && bytes != before;
+}
+
+std::optional<Roster> readRoster(const QString &path, RosterError *error)
+{
+    const std::optional<QByteArray> bytes = readRosterBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return parseRoster(*bytes, error);
 }
 
 std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error)

@@ -42,6 +42,15 @@ QString rosterFileName();
 /// can store safely.
 std::optional<Roster> readRoster(
     const QString &path = rosterFileName(), RosterError *error = nullptr);
+/// The file's bytes as they stand, or nothing when there is no file (Missing) or it
+/// cannot be read (Unreadable).
+std::optional<QByteArray> readRosterBytes(
+    const QString &path = rosterFileName(), RosterError *error = nullptr);
+/// Whether the file now holds something other than `before`, its bytes as read earlier
+/// (nothing: there was no file then): other bytes, or a file where there was none. A
+/// file that has gone, or cannot be read, holds nothing a write would lose.
+bool rosterChangedSince(
+    const std::optional<QByteArray> &before, const QString &path = rosterFileName());
 /// The same from bytes already read.
 ///     parseRoster("ＡＢＣ,1985,4,12\r\n" × 10)->at(0) == {"ＡＢＣ", "1985", "4", "12"}
 std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error = nullptr);

@@ -22,17 +22,15 @@ namespace {
 // A double quote would be written unescaped and break the next reading of the file.
 const QString kRefused = u"\""_s;
 
-/// The roster as the file holds it; a missing file is created with ten empty entries.
-std::optional<Roster> readOrCreate(const QString &fileName)
+/// The file's bytes; a missing file is created with ten empty entries.
+std::optional<QByteArray> readOrCreate(const QString &fileName)
 {
     RosterError error {};
-    std::optional<Roster> roster = readRoster(fileName, &error);
+    std::optional<QByteArray> bytes = readRosterBytes(fileName, &error);
     // The program's first run has no roster yet.
-    if (!roster && error == RosterError::Missing) {
-        if (createEmptyRoster(fileName))
-            roster = Roster {};
-    }
-    return roster;
+    if (!bytes && error == RosterError::Missing && createEmptyRoster(fileName))
+        bytes = rosterBytes(Roster {});
+    return bytes;
 }
 
 void bringToFront(ui::Form &form)
@@ -97,11 +95,13 @@ void RosterWindow::open()
 
     // The file is read before the window exists: a roster that cannot be read must
     // never show empty rows that a save would then write over the file.
-    const std::optional<Roster> roster = readOrCreate(m_fileName);
+    std::optional<QByteArray> bytes = readOrCreate(m_fileName);
+    const std::optional<Roster> roster = bytes ? parseRoster(*bytes) : std::nullopt;
     if (!roster) {
         m_hooks.fail();
         return;
     }
+    m_readBytes = std::move(bytes);
 
     m_form = std::make_unique<ui::Form>(rosterLayout());
     m_form->setProcedure(
@@ -159,6 +159,10 @@ std::optional<RosterEntry> RosterWindow::saveAndPick()
 {
     if (!m_form)
         return std::nullopt;
+    // A second copy of the program, or anything else, may have written the file since
+    // this window read it; that is not thrown away unasked.
+    if (rosterChangedSince(m_readBytes, m_fileName) && !confirmOverwrite())
+        return std::nullopt;
     Roster roster;
     for (std::size_t k = 0; k < roster.size(); ++k)
         roster[k] = rowEntry(*m_form, k);
@@ -171,6 +175,21 @@ std::optional<RosterEntry> RosterWindow::saveAndPick()
     const RosterEntry picked = row ? roster[*row] : RosterEntry {};
     close();
     return picked;
+}
+
+bool RosterWindow::confirmOverwrite()
+{
+    // On top, the roster would hide the question, which the main window owns.
+    m_form->setAlwaysOnTop(false);
+    const auto answer = ui::MessageBox::show(&m_main, u"誕生日データ"_s,
+        u"誕生日データのファイルは、この画面を開いた後で変更されています。上書きしますか?"_s,
+        ui::MessageBox::Buttons::OkCancel, ui::MessageBox::Icon::Information);
+    if (!m_form)
+        return false;
+    if (answer == ui::MessageBox::Answer::Ok)
+        return true;
+    m_form->setAlwaysOnTop(true);
+    return false;
 }
 
 void RosterWindow::close()

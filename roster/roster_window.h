@@ -7,6 +7,7 @@
 #include "engine/control_names.h"
 #include "roster/roster_file.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -42,7 +43,8 @@ public:
     /// RosterRequest::SaveAndPick: saves all rows and closes the window. Gives the
     /// selected person (empty texts when no row is selected), or nothing when the
     /// window is closed or the save failed (the failure handler has been called, and
-    /// the window stays open).
+    /// the window stays open). When the file has changed since the window read it, the
+    /// user is asked first; Cancel writes nothing and leaves the window open as it is.
     std::optional<RosterEntry> saveAndPick();
 
     bool isOpen() const;
@@ -53,11 +55,15 @@ public:
 
 private:
     void close();
+    /// Asks whether to write over a file that changed since it was read.
+    bool confirmOverwrite();
 
     QWidget &m_main;
     Hooks m_hooks;
     QString m_fileName;
     std::unique_ptr<ui::Form> m_form;
+    /// The file as the open window read it.
+    std::optional<QByteArray> m_readBytes;
 };
 
 } // namespace roster

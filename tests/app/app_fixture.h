@@ -32,6 +32,7 @@ struct AppFixture
     }
     ~AppFixture()
     {
+        ui::MessageBox::setShowObserver({});
         app::setProgramEnding({});
         ui::Clock::setToday(std::nullopt);
     }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QWindow>
 
 namespace {
 
@@ -28,9 +29,12 @@ QByteArray readAll(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+// The state as the widget and its native window both have it (false where they differ).
 bool onTop(const QWidget *window)
 {
-    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const bool widget = window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const QWindow *native = window->windowHandle();
+    return widget && (!native || native->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 } // namespace
@@ -203,11 +207,17 @@ private Q_SLOTS:
         QVERIFY(QFile::rename(u"tamlo.dat"_s, u"old.dat"_s));
         QVERIFY(QDir().mkpath(u"tamlo.dat/inside"_s));
 
+        const WId id = window->winId();
+        bool onTopBehindMessage = true;
+        ui::MessageBox::setShowObserver(
+            [&](const ui::MessageBox::Shown &) { onTopBehindMessage = onTop(window); });
         ui::MessageBox::setNextAnswer(ui::MessageBox::Answer::Ok);
         QTest::mouseClick(window->control(u"BUTTON9"), Qt::LeftButton);
         QCOMPARE(app.endedWith, EXIT_FAILURE);
         QCOMPARE(ui::MessageBox::lastShown()->title, u"エラー発生"_s);
-        QVERIFY(!onTop(window)); // the message is not hidden behind it
+        QVERIFY(!onTopBehindMessage); // the message is not hidden behind it
+        QVERIFY(!onTop(window));
+        QCOMPARE(window->winId(), id);
         QCOMPARE(app.text(u"EDIT1"), u"2001"_s);
         QCOMPARE(readAll(u"old.dat"_s), kRoster);
         QVERIFY(QDir(u"tamlo.dat"_s).removeRecursively());

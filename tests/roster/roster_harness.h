@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QWindow>
 #include <QtTest>
 #include <memory>
 
@@ -82,9 +83,12 @@ inline void writeFile(const QString &fileName, const QByteArray &bytes)
     QCOMPARE(file.write(bytes), bytes.size());
 }
 
+/// The state as the widget and its native window both have it (false where they differ).
 inline bool onTop(const QWidget *window)
 {
-    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const bool widget = window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    const QWindow *native = window->windowHandle();
+    return widget && (!native || native->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
 // Counts the main window's hide and show events.
@@ -165,6 +169,7 @@ inline void startTest()
 
 inline void endTest()
 {
+    ui::MessageBox::setShowObserver({});
     ui::Clock::setToday(std::nullopt);
     QVERIFY(!ui::MessageBox::hasNextAnswer());
 }

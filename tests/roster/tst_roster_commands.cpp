@@ -7,6 +7,9 @@ using namespace Qt::StringLiterals;
 using namespace roster_test;
 using Answer = ui::MessageBox::Answer;
 
+// Who writes the file while a roster window is open.
+enum class Writer { None, SecondCopy, OtherProgram };
+
 class TestRosterCommands : public QObject
 {
     Q_OBJECT
@@ -102,6 +105,63 @@ private Q_SLOTS:
         QCOMPARE(readAll(u"tamlo.dat"_s), expected.readAll());
     }
 
+    // Between this window's opening and its 選択・保存 the file is written by a second
+    // roster window over it (a second copy of the program), or by another program.
+    // Other changes of the file: tst_roster_file (changedSince).
+    void saveOverAChangedFile_data()
+    {
+        QTest::addColumn<Writer>("writer");
+        QTest::addColumn<Answer>("answer"); // to the question, when asked
+        QTest::newRow("nothing changed: not asked") << Writer::None << Answer::Ok;
+        QTest::newRow("second copy, Cancel") << Writer::SecondCopy << Answer::Cancel;
+        QTest::newRow("second copy, OK") << Writer::SecondCopy << Answer::Ok;
+        QTest::newRow("another program, same size, Cancel")
+            << Writer::OtherProgram << Answer::Cancel;
+    }
+    void saveOverAChangedFile()
+    {
+        QFETCH(Writer, writer);
+        QFETCH(Answer, answer);
+        const bool asked = writer != Writer::None;
+        Harness h;
+        h.roster->open();
+        if (writer == Writer::SecondCopy) {
+            Harness second;
+            second.roster->open();
+            second.form().setText(u"EDIT8", u"二つ目"_s);
+            second.click(u"BUTTON9"_s);
+            QCOMPARE(second.picks.size(), 1);
+        } else if (writer == Writer::OtherProgram) {
+            writeFile(u"tamlo.dat"_s, fileBytes(sampleEntries()).replace("1985", "1986"));
+        }
+        const QByteArray onFile = readAll(u"tamlo.dat"_s);
+        h.form().setText(u"EDIT7", u"入力中"_s);
+        std::optional<bool> onTopDuringQuestion;
+        ui::MessageBox::setShowObserver(
+            [&](const ui::MessageBox::Shown &) { onTopDuringQuestion = onTop(&h.form()); });
+        if (asked)
+            ui::MessageBox::setNextAnswer(answer);
+        h.click(u"BUTTON9"_s);
+
+        // Asked in front of the roster, by the main window.
+        QCOMPARE(onTopDuringQuestion, asked ? std::optional(false) : std::nullopt);
+        if (asked) {
+            QCOMPARE(ui::MessageBox::lastShown()->owner, &h.main);
+            QCOMPARE(ui::MessageBox::lastShown()->text,
+                u"誕生日データのファイルは、この画面を開いた後で変更されています。上書きしますか?"_s);
+        }
+        Entries typed = sampleEntries();
+        typed[1][0] = u"入力中"_s;
+        const bool saved = answer == Answer::Ok;
+        QCOMPARE(readAll(u"tamlo.dat"_s), saved ? fileBytes(typed) : onFile);
+        QCOMPARE(h.picks.size(), saved ? 1 : 0);
+        QCOMPARE(h.roster->isOpen(), !saved);
+        if (!saved) {
+            QCOMPARE(h.fields(), typed);
+            QVERIFY(onTop(&h.form()));
+        }
+    }
+
     void failedSaveKeepsEverything()
     {
         QVERIFY(QDir().mkdir(u"media"_s));
@@ -144,8 +204,21 @@ private Q_SLOTS:
         VisibilityLog log;
         h.main.installEventFilter(&log);
         h.click(kRows[row - 1][0]);
+        // On top, the roster would hide the question; it stays on its native window and
+        // never vanishes meanwhile.
+        const WId id = h.form().winId();
+        const QPointer<QWindow> native = h.form().windowHandle();
+        VisibilityLog rosterLog;
+        h.form().installEventFilter(&rosterLog);
+        std::optional<bool> onTopDuringQuestion;
+        ui::MessageBox::setShowObserver(
+            [&](const ui::MessageBox::Shown &) { onTopDuringQuestion = onTop(&h.form()); });
         ui::MessageBox::setNextAnswer(answer);
         h.click(u"BUTTON8"_s);
+        QCOMPARE(onTopDuringQuestion, false);
+        QCOMPARE(h.form().winId(), id);
+        QCOMPARE(h.form().windowHandle(), native.data());
+        QCOMPARE(rosterLog.events, QList<QEvent::Type> {});
 
         QCOMPARE(h.requests, QList<int> {2});
         const auto shown = ui::MessageBox::lastShown();

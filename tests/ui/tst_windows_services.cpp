@@ -1,6 +1,6 @@
 // Windows only: what the Win32 backends of the window layer do, read back from Windows
 // itself: the input method's state as a field gains the focus (IMM), コピー(&Y) in the
-// system menu, and a document opened through the shell.
+// system menu, a document opened through the shell, and always-on-top on one window.
 
 #include "form_test_layout.h"
 #include "ui/widgets/shell.h"
@@ -62,6 +62,7 @@ private Q_SLOTS:
     void systemMenuCopiesTheWindow();
     void opensThroughTheShell_data();
     void opensThroughTheShell();
+    void onTopOnTheSameWindow();
 };
 
 void TestWindowsServices::inputMethodFollowsTheField_data()
@@ -166,6 +167,21 @@ void TestWindowsServices::opensThroughTheShell()
     QCOMPARE(result, opened);
     if (opened)
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(dir.filePath(u"ran.txt"_s)), 20000);
+}
+
+void TestWindowsServices::onTopOnTheSameWindow()
+{
+    ui::Form form(form_test::kLayout);
+    form.showPlaced();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const auto hwnd = reinterpret_cast<HWND>(form.winId());
+    // Off after on too, which Qt's own flags never do.
+    for (const bool onTop : {true, false, true}) {
+        form.setAlwaysOnTop(onTop);
+        QCOMPARE(reinterpret_cast<HWND>(form.winId()), hwnd);
+        QVERIFY(IsWindowVisible(hwnd));
+        QCOMPARE((GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0, onTop);
+    }
 }
 
 QTEST_MAIN(TestWindowsServices)

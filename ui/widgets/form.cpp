@@ -4,6 +4,7 @@
 #include "ui/text/strings.h"
 #include "ui/widgets/byte_limited_edit.h"
 #include "ui/widgets/control_factory.h"
+#include "ui/widgets/stay_on_top.h"
 #include "ui/widgets/system_menu.h"
 
 #include <QAbstractButton>
@@ -18,6 +19,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -149,13 +151,15 @@ void Form::showPlaced()
 
 void Form::setAlwaysOnTop(bool onTop)
 {
-    if (windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
+    Qt::WindowFlags flags = windowFlags();
+    if (flags.testFlag(Qt::WindowStaysOnTopHint) == onTop)
         return;
-    // Changing a window flag hides the window; bring it back as it was.
-    const bool visible = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (visible)
-        show();
+    // setWindowFlag() would destroy the native window and create it anew. Only the
+    // widget's record changes here; a native window that exists takes the state itself,
+    // one created later takes it from that record.
+    overrideWindowFlags(flags.setFlag(Qt::WindowStaysOnTopHint, onTop));
+    if (QWindow *window = windowHandle())
+        setNativeStaysOnTop(*window, onTop);
 }
 
 QWidget *Form::control(QStringView name) const

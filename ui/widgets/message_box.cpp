@@ -12,6 +12,7 @@ struct Seam
 {
     std::optional<MessageBox::Answer> nextAnswer;
     std::optional<MessageBox::Shown> lastShown;
+    std::function<void(const MessageBox::Shown &)> observer;
     bool answersRequired = false;
 };
 
@@ -27,6 +28,8 @@ MessageBox::Answer MessageBox::show(
     QWidget *owner, const QString &title, const QString &text, Buttons buttons, Icon icon)
 {
     seam().lastShown = Shown {owner, title, text, buttons, icon};
+    if (seam().observer)
+        seam().observer(*seam().lastShown);
     if (seam().nextAnswer) {
         const Answer answer = *seam().nextAnswer;
         seam().nextAnswer.reset();
@@ -61,6 +64,11 @@ bool MessageBox::hasNextAnswer()
 std::optional<MessageBox::Shown> MessageBox::lastShown()
 {
     return seam().lastShown;
+}
+
+void MessageBox::setShowObserver(std::function<void(const Shown &)> observer)
+{
+    seam().observer = std::move(observer);
 }
 
 void MessageBox::resetForTest()

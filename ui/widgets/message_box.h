@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -34,6 +35,9 @@ public:
     static bool hasNextAnswer();
     /// The last box shown or answered through the seam.
     static std::optional<Shown> lastShown();
+    /// Test seam: runs as each box comes up, while its question is open, so that a test
+    /// sees the windows as the user sees them behind it.
+    static void setShowObserver(std::function<void(const Shown &)> observer);
     static void resetForTest();
     /// Test seam: a box shown without a queued answer aborts the test at once instead
     /// of waiting for a click that never comes.
