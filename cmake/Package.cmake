@@ -20,8 +20,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# The chart is drawn in IPAGothic, and the window needs one of Qt's platform plugins.
-set(quorvel_depends "fonts-ipafont-gothic, qt6-qpa-plugins")
+# The chart is drawn in IPAGothic, the window needs one of Qt's platform plugins, and Qt's
+# own menus and dialogs speak Japanese through its catalogue (qtbase_ja.qm).
+set(quorvel_depends "fonts-ipafont-gothic, qt6-qpa-plugins, qt6-translations-l10n")
 find_program(QUORVEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(QUORVEL_DPKG_SHLIBDEPS)
     # The libraries, with their versions, as the binaries actually link them.

@@ -30,10 +30,17 @@ list(APPEND quorvel_runtime_files ${quorvel_ipa_dir}/ipag.ttf ${quorvel_ipa_dir}
 # Qt's settings for every program beside it, tests included: they draw as shipped.
 list(APPEND quorvel_runtime_files ${PROJECT_SOURCE_DIR}/packaging/windows/qt.conf)
 
+# Qt's own Japanese texts: the catalogue is the same file on every platform, so it comes
+# from the build machine (Debian's qt6-translations-l10n); the program reads it from
+# translations/ beside itself.
+find_file(quorvel_qt_catalogue qtbase_ja.qm PATHS /usr/share/qt6/translations
+    NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
 set(quorvel_runtime_dir ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
 add_custom_target(quorvel_windows_runtime ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory
         ${quorvel_runtime_dir}/platforms ${quorvel_runtime_dir}/styles
+        ${quorvel_runtime_dir}/translations
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
         ${quorvel_runtime_files} ${quorvel_runtime_dir}
     # The real screen, the offscreen drawing surface and the bare one tests may pick.
@@ -45,7 +52,9 @@ add_custom_target(quorvel_windows_runtime ALL
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
         $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin> ${quorvel_runtime_dir}/styles
     COMMAND ${CMAKE_COMMAND} -E copy_if_different
+        ${quorvel_qt_catalogue} ${quorvel_runtime_dir}/translations
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different
         /usr/share/doc/fonts-ipafont-gothic/copyright
         ${quorvel_runtime_dir}/IPA_Font_License.txt
-    COMMENT "Copying the Qt and runtime DLLs beside the programs"
+    COMMENT "Copying the Qt and runtime DLLs and Qt's Japanese texts beside the programs"
     VERBATIM)

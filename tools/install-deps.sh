@@ -2,7 +2,8 @@
 # Installs the Debian packages that building, running and testing need, when missing.
 # Extra package names may follow (`make fuzz` adds clang and its fuzzer runtime).
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev fonts-ipafont-gothic libgl-dev libbenchmark-dev
+packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic libgl-dev
+          libbenchmark-dev
           xvfb xauth xdg-utils desktop-file-utils appstream poppler-utils dpkg-dev scdoc lintian
           libical-dev
           "$@")

@@ -15,6 +15,7 @@
 
 #include "app/main_window.h"
 #include "ui/drawing/fonts.h"
+#include "ui/widgets/qt_translation.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -127,6 +128,7 @@ int main(int argc, char *argv[])
     std::unique_ptr<FirstFrame> frame;
     if (kind == Kind::Main) {
         ui::installFontSubstitutions();
+        ui::installQtTranslation();
         main = std::make_unique<app::MainWindow>();
         builtNs = monotonicNs();
         frame = std::make_unique<FirstFrame>(&main->form());

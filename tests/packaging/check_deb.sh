@@ -25,8 +25,8 @@ Architecture $(dpkg --print-architecture)
 EOT
 
 depends=$(dpkg-deb --field "$deb" Depends)
-for package in fonts-ipafont-gothic qt6-qpa-plugins libqt6printsupport6 libqt6widgets6 libqt6gui6 \
-    libqt6core6 libical3 libc6; do
+for package in fonts-ipafont-gothic qt6-qpa-plugins qt6-translations-l10n libqt6printsupport6 \
+    libqt6widgets6 libqt6gui6 libqt6core6 libical3 libc6; do
     [[ ", $depends," =~ ,\ $package[\ ,] ]] || fail "Depends lacks $package: $depends"
 done
 

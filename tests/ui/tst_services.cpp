@@ -1,10 +1,15 @@
 #include "ui/text/clock.h"
+#include "ui/widgets/byte_limited_edit.h"
 #include "ui/widgets/message_box.h"
+#include "ui/widgets/print_preview.h"
+#include "ui/widgets/qt_translation.h"
 #include "ui/widgets/shell.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -17,12 +22,18 @@ Q_DECLARE_METATYPE(MessageBox::Buttons)
 Q_DECLARE_METATYPE(MessageBox::Icon)
 Q_DECLARE_METATYPE(MessageBox::Answer)
 
+enum class QtText { FieldMenu, PrintPreview };
+Q_DECLARE_METATYPE(QtText)
+
 class TestServices : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void cleanup();
+    void qtTextsInJapanese_data();
+    void qtTextsInJapanese();
     void queuedAnswerShowsNoDialog();
     void realBox_data();
     void realBox();
@@ -31,6 +42,13 @@ private Q_SLOTS:
     void todayText_data();
     void todayText();
 };
+
+// Qt's own texts as start-up makes them, whatever the locale (the suite runs in C.UTF-8);
+// the message boxes below keep their captions with them.
+void TestServices::initTestCase()
+{
+    QVERIFY2(ui::installQtTranslation(), qPrintable(ui::qtTranslationFolder()));
+}
 
 void TestServices::cleanup()
 {
@@ -111,6 +129,45 @@ void TestServices::realBox()
         icon == MessageBox::Icon::Stop ? QMessageBox::Critical : QMessageBox::Information);
     QCOMPARE(seenTitle, u"エラー発生"_s);
     QCOMPARE(MessageBox::lastShown()->buttons, buttons);
+}
+
+void TestServices::qtTextsInJapanese_data()
+{
+    QTest::addColumn<QtText>("where");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("field menu: undo") << QtText::FieldMenu << u"元に戻す"_s;
+    QTest::newRow("field menu: cut") << QtText::FieldMenu << u"切り取り"_s;
+    QTest::newRow("field menu: paste") << QtText::FieldMenu << u"貼り付け"_s;
+    QTest::newRow("print preview: title") << QtText::PrintPreview << u"印刷のプレビュー"_s;
+}
+
+// A field's context menu ("貼り付け(&P)\tCtrl+V" read as "貼り付け") and the print
+// preview's title, each opened the way the program opens it.
+void TestServices::qtTextsInJapanese()
+{
+    QFETCH(QtText, where);
+    QFETCH(QString, text);
+    QStringList texts;
+    if (where == QtText::PrintPreview) {
+        QTimer::singleShot(0, [&texts] {
+            auto *preview = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(preview);
+            texts << preview->windowTitle();
+            preview->reject();
+        });
+        ui::PrintPreview::show(nullptr, [](QPainter &, const QRectF &) {});
+    } else {
+        ui::ByteLimitedEdit field;
+        field.show();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, {4, 4}, field.mapToGlobal(QPoint(4, 4)));
+        QApplication::sendEvent(&field, &click);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (const QAction *action : menu->actions())
+            texts << action->text().section(u'\t', 0, 0).section(u'(', 0, 0);
+        menu->close();
+    }
+    QVERIFY2(texts.contains(text), qPrintable(texts.join(u" | "_s)));
 }
 
 void TestServices::openDocument_data()

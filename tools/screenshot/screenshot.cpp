@@ -8,6 +8,7 @@
 #include "app/main_window.h"
 #include "ui/drawing/fonts.h"
 #include "ui/text/clock.h"
+#include "ui/widgets/qt_translation.h"
 
 #include <QApplication>
 #include <QDate>
@@ -64,6 +65,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     ui::installFontSubstitutions();
+    ui::installQtTranslation();
     ui::Clock::setToday(QDate(2026, 12, 8));
     app::MainWindow window;
     window.start();

@@ -24,7 +24,7 @@ drive=$WINEPREFIX/drive_c
 installed="$drive/Program Files/Quorvel"
 menu="$drive/ProgramData/Microsoft/Windows/Start Menu/Programs/Quorvel"
 [ -f "$installed/quorvel.exe" ] && [ -f "$installed/platforms/qwindows.dll" ] \
-    || fail "the program files were not installed"
+    && [ -f "$installed/translations/qtbase_ja.qm" ] || fail "the program files were not installed"
 [ -f "$menu/Quorvel.lnk" ] || fail "no Start-menu entry"
 
 wine 'C:\Program Files\Quorvel\quorvel-launcher.exe' &

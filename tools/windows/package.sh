@@ -18,13 +18,15 @@ out=$build/package
 stage=$out/$name
 
 rm -rf "$out"
-mkdir -p "$stage/platforms" "$stage/styles"
+mkdir -p "$stage/platforms" "$stage/styles" "$stage/translations"
 cp "$bin"/quorvel.exe "$bin"/quorvel-chart.exe "$bin"/quorvel-launcher.exe "$stage/"
 cp "$bin"/Qt6Core.dll "$bin"/Qt6Gui.dll "$bin"/Qt6Widgets.dll "$bin"/Qt6PrintSupport.dll \
     "$bin"/libstdc++-6.dll "$bin"/libgcc_s_seh-1.dll "$bin"/libwinpthread-1.dll "$stage/"
 # The window on the screen; quorvel-chart draws offscreen.
 cp "$bin"/platforms/qwindows.dll "$bin"/platforms/qoffscreen.dll "$stage/platforms/"
 cp "$bin"/styles/qwindowsvistastyle.dll "$stage/styles/"
+# Qt's own menus and dialogs in Japanese.
+cp "$bin"/translations/qtbase_ja.qm "$stage/translations/"
 cp "$bin"/ipag.ttf "$bin"/ipagp.ttf "$bin"/IPA_Font_License.txt "$stage/"
 cp "$bin"/qt.conf "$stage/"
 cp "$manual" "$stage/tamlo.pdf"
