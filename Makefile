@@ -79,7 +79,10 @@ windows-libraries: deps-windows
 
 windows: windows-libraries
 	qt=$$(tools/windows/prefix-of build-qt.sh) && libical=$$(tools/windows/prefix-of build-libical.sh) && \
-	QUORVEL_WINDOWS_QT=$$qt QUORVEL_WINDOWS_LIBICAL=$$libical cmake --preset windows
+	if [ -d build-windows ] && [ "$$(cat build-windows/.libraries 2>/dev/null)" != "$$qt $$libical" ]; then \
+	    echo "Qt or libical for Windows is new: building build-windows anew"; rm -rf build-windows; fi && \
+	QUORVEL_WINDOWS_QT=$$qt QUORVEL_WINDOWS_LIBICAL=$$libical cmake --preset windows && \
+	echo "$$qt $$libical" >build-windows/.libraries
 	cmake --build --preset windows -j $(JOBS)
 
 # Every test under Wine, on a virtual X display.
