@@ -20,6 +20,8 @@ private Q_SLOTS:
     void creationOrder();
     void typingLimits_data();
     void typingLimits();
+    void optionButtonsOnSilver_data();
+    void optionButtonsOnSilver();
     void tabOrder();
     void shiftTabFromFirst();
     void groupsIndependent();
@@ -206,6 +208,42 @@ void TestMainWindow::typingLimits()
     edit->setFocus();
     AppFixture::type(edit, typed);
     QCOMPARE(app.text(field), kept);
+}
+
+// The roster window opens from 誕生日データ.
+ui::Form *openedWindow(AppFixture &app, bool roster)
+{
+    if (!roster)
+        return &app.form();
+    app.click(u"BUTTON10");
+    return app.window->roster().form();
+}
+
+// Around its mark and caption, every option button shows the window's silver: at least
+// a quarter of its box in a picture of the window (none when the box is filled lighter).
+void TestMainWindow::optionButtonsOnSilver_data()
+{
+    QTest::addColumn<bool>("roster");
+    QTest::newRow("main window") << false;
+    QTest::newRow("roster window") << true;
+}
+
+void TestMainWindow::optionButtonsOnSilver()
+{
+    QFETCH(bool, roster);
+    AppFixture app;
+    ui::Form *window = openedWindow(app, roster);
+    const QImage picture = window->grab().toImage();
+    const QList<QRadioButton *> buttons = window->findChildren<QRadioButton *>();
+    QCOMPARE(buttons.size(), 10);
+    for (const QRadioButton *button : buttons) {
+        const QRect box = button->geometry();
+        int silver = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                silver += picture.pixel(x, y) == qRgb(192, 192, 192);
+        QVERIFY2(silver * 4 > box.width() * box.height(), qPrintable(button->objectName()));
+    }
 }
 
 void TestMainWindow::tabOrder()

@@ -162,6 +162,9 @@ QWidget *makeOptionButton(const ControlRow &row, QWidget *parent)
 {
     auto *button = new OptionButton(row.caption.toString(), row.w <= kMarkOnlyWidth, parent);
     setColours(button, QPalette::WindowText, QPalette::Window, row);
+    // A button fills its box from the Button role; an option button's box is the
+    // window's colour, as its label is.
+    button->setBackgroundRole(QPalette::Window);
     button->setAutoFillBackground(true);
     // Option buttons are never tab stops; a click still gives them the focus.
     button->setFocusPolicy(Qt::ClickFocus);
