@@ -120,6 +120,7 @@ QWidget *makeTextField(const ControlRow &row, QWidget *parent)
     }
     edit->setMaxBytes(row.maxBytes);
     edit->setNoScroll(row.noScroll);
+    edit->setNarrowDigits(row.narrowDigits);
     edit->setInputMethod(row.inputMethod);
     edit->setText(row.caption.toString());
     edit->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
