@@ -35,7 +35,8 @@ constexpr ControlRow field(std::string_view name, int x, int y, int w, int h, QR
         .border = border,
         .tabStop = true,
         .maxBytes = maxBytes,
-        .inputMethod = inputMethod};
+        .inputMethod = inputMethod,
+        .narrowDigits = true};
 }
 
 constexpr ControlRow label(std::string_view name, QStringView caption, int x, int y, int w,
@@ -109,6 +110,7 @@ constexpr ControlRow nameField()
     row.align = Align::Left;
     row.tabStop = false;
     row.noScroll = true;
+    row.narrowDigits = false;
     return row;
 }
 

@@ -15,7 +15,7 @@ namespace {
 constexpr int kItemsPerEntry = 4;
 
 // A half-width quote inside a stored value would end its item early on the next
-// reading; the full-width form looks the same to the user and is harmless.
+// reading; the writer stores the full-width form, which looks the same to the user.
 constexpr QChar kQuote = u'"';
 constexpr QChar kSafeQuote = u'＂';
 
@@ -24,11 +24,6 @@ bool fail(RosterError *error, RosterError reason)
     if (error)
         *error = reason;
     return false;
-}
-
-QString valueOf(const QByteArray &item)
-{
-    return ui::cp932::decode(item).replace(kQuote, kSafeQuote);
 }
 
 enum class Unencodable { Kept, Replaced };
@@ -134,7 +129,7 @@ std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error)
     auto item = items.cbegin();
     for (RosterEntry &entry : roster) {
         for (QString *value : {&entry.name, &entry.year, &entry.month, &entry.day})
-            *value = valueOf(*item++);
+            *value = ui::cp932::decode(*item++);
     }
     return roster;
 }

@@ -37,9 +37,9 @@ enum class RosterError {
 QString rosterFileName();
 
 /// Reads forty items, name, year, month, day for entries 1 to 10; anything after the
-/// fortieth item is ignored. A half-width double quote in a value (only possible in
-/// unquoted, hand-made items) comes back as the full-width "＂", which the writer
-/// can store safely.
+/// fortieth item is ignored. A half-width double quote inside an unquoted item (only
+/// in a hand-made file) is an ordinary character of the value and comes back as it is;
+/// the writer stores it as "＂".
 std::optional<Roster> readRoster(
     const QString &path = rosterFileName(), RosterError *error = nullptr);
 /// The file's bytes as they stand, or nothing when there is no file (Missing) or it

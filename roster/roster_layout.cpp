@@ -60,9 +60,16 @@ constexpr ControlRow nameField(std::string_view name, int row, double points = 1
     return field(name, 40, 144, row, points, Align::Centre, 14, InputMethod::On);
 }
 
+// Year, month and day fields hold numbers.
+constexpr ControlRow numberField(ControlRow row)
+{
+    row.narrowDigits = true;
+    return row;
+}
+
 constexpr ControlRow yearField(std::string_view name, int row, double points = 10)
 {
-    return field(name, 200, 80, row, points, Align::Right, 4, InputMethod::AlnumFull);
+    return numberField(field(name, 200, 80, row, points, Align::Right, 4, InputMethod::AlnumFull));
 }
 
 // The month and day fields of rows 2 and 7 keep the input method off.
@@ -73,12 +80,12 @@ constexpr InputMethod dateInputMethod(int row)
 
 constexpr ControlRow monthField(std::string_view name, int row, double points = 10)
 {
-    return field(name, 296, 48, row, points, Align::Right, 2, dateInputMethod(row));
+    return numberField(field(name, 296, 48, row, points, Align::Right, 2, dateInputMethod(row)));
 }
 
 constexpr ControlRow dayField(std::string_view name, int row, double points = 10)
 {
-    return field(name, 360, 48, row, points, Align::Right, 2, dateInputMethod(row));
+    return numberField(field(name, 360, 48, row, points, Align::Right, 2, dateInputMethod(row)));
 }
 
 constexpr ControlRow label(std::string_view name, QStringView caption, int x, int w, Align align)

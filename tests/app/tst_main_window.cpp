@@ -4,7 +4,9 @@
 #include "app_fixture.h"
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -20,6 +22,10 @@ private Q_SLOTS:
     void creationOrder();
     void typingLimits_data();
     void typingLimits();
+    void insertionsKeepWhatFits_data();
+    void insertionsKeepWhatFits();
+    void optionButtonsOnSilver_data();
+    void optionButtonsOnSilver();
     void tabOrder();
     void shiftTabFromFirst();
     void groupsIndependent();
@@ -191,7 +197,8 @@ void TestMainWindow::typingLimits_data()
     QTest::newRow("birth month third") << u"EDIT2"_s << u"123"_s << u"12"_s;
     QTest::newRow("birth day third") << u"EDIT3"_s << u"311"_s << u"31"_s;
     QTest::newRow("shown month third") << u"EDIT5"_s << u"123"_s << u"12"_s;
-    QTest::newRow("full-width digit counts two") << u"EDIT2"_s << u"１2"_s << u"１"_s;
+    QTest::newRow("full-width character counts two") << u"EDIT2"_s << u"月2"_s << u"月"_s;
+    QTest::newRow("full-width digit typed as ASCII") << u"EDIT2"_s << u"１2"_s << u"12"_s;
 }
 
 void TestMainWindow::typingLimits()
@@ -206,6 +213,85 @@ void TestMainWindow::typingLimits()
     edit->setFocus();
     AppFixture::type(edit, typed);
     QCOMPARE(app.text(field), kept);
+}
+
+// The roster window opens from 誕生日データ.
+ui::Form *openedWindow(AppFixture &app, bool roster)
+{
+    if (!roster)
+        return &app.form();
+    app.click(u"BUTTON10");
+    return app.window->roster().form();
+}
+
+// A paste or an input-method commit keeps what fits, with full-width digits as ASCII.
+void TestMainWindow::insertionsKeepWhatFits_data()
+{
+    QTest::addColumn<bool>("roster");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<bool>("paste"); // else committed by the input method
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("name committed in one go")
+        << false << u"EDIT26"_s << false << u"山田太郎花子次郎"_s << u"山田太郎花子次"_s;
+    QTest::newRow("birth year pasted") << false << u"EDIT1"_s << true << u"19851"_s << u"1985"_s;
+    QTest::newRow("birth year in full-width mode")
+        << false << u"EDIT1"_s << false << u"１９８５"_s << u"1985"_s;
+    QTest::newRow("shown year pasted")
+        << false << u"EDIT4"_s << true << u"２０２６年"_s << u"2026"_s;
+    QTest::newRow("roster year") << true << u"EDIT11"_s << false << u"１９８５"_s << u"1985"_s;
+    QTest::newRow("roster name") << true << u"EDIT6"_s << false << u"１２３４５６７８"_s
+                                 << u"１２３４５６７"_s;
+}
+
+void TestMainWindow::insertionsKeepWhatFits()
+{
+    QFETCH(bool, roster);
+    QFETCH(QString, field);
+    QFETCH(bool, paste);
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+
+    AppFixture app;
+    ui::Form *window = openedWindow(app, roster);
+    window->setText(field, QString());
+    QWidget *edit = window->control(field);
+    QApplication::clipboard()->setText(text);
+    QInputMethodEvent commit;
+    commit.setCommitString(text);
+    if (paste)
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+    else
+        QApplication::sendEvent(edit, &commit);
+    QCOMPARE(window->text(field), kept);
+}
+
+// Around its mark and caption, every option button shows the window's silver: at least
+// a quarter of its box in a picture of the window (none when the box is filled lighter).
+void TestMainWindow::optionButtonsOnSilver_data()
+{
+    QTest::addColumn<bool>("roster");
+    QTest::newRow("main window") << false;
+    QTest::newRow("roster window") << true;
+}
+
+void TestMainWindow::optionButtonsOnSilver()
+{
+    QFETCH(bool, roster);
+    AppFixture app;
+    ui::Form *window = openedWindow(app, roster);
+    const QImage picture = window->grab().toImage();
+    const QList<QRadioButton *> buttons = window->findChildren<QRadioButton *>();
+    QCOMPARE(buttons.size(), 10);
+    for (const QRadioButton *button : buttons) {
+        const QRect box = button->geometry();
+        int silver = 0;
+        for (int y = box.top(); y <= box.bottom(); ++y)
+            for (int x = box.left(); x <= box.right(); ++x)
+                silver += picture.pixel(x, y) == qRgb(192, 192, 192);
+        QVERIFY2(silver * 4 > box.width() * box.height(), qPrintable(button->objectName()));
+    }
 }
 
 void TestMainWindow::tabOrder()

@@ -176,7 +176,7 @@ private Q_SLOTS:
         QTest::newRow("missing closing quote") << "\"" + kAbc + "   \r\n\"1985\",\"4\",\"12\"\r\n"
                 + times(quoted + "\r\n", 9) << abc + abc;
         QTest::newRow("half-width quote in unquoted item") << times(
-            "\x82\x60\"\x82\x61,1985,4,12\r\n", 10) << QStringList {u"Ａ＂Ｂ"_s, u"1985"_s};
+            "\x82\x60\"\x82\x61,1985,4,12\r\n", 10) << QStringList {u"Ａ\"Ｂ"_s, u"1985"_s};
         QTest::newRow("trail bytes that look like ASCII")
             << times("\"\x83\x5c\x95\x5c\x94\x5c\",\"\x83\x7c\",\"\",\"\"\r\n", 10)
             << QStringList {u"ソ表能"_s, u"ポ"_s, {}, {}};

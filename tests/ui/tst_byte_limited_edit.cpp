@@ -108,20 +108,24 @@ void TestByteLimitedEdit::typing()
 void TestByteLimitedEdit::pasting_data()
 {
     QTest::addColumn<int>("maxBytes");
-    QTest::addColumn<QString>("preset");
+    QTest::addColumn<QString>("preset"); // "|": the cursor, else at the end
     QTest::addColumn<bool>("selectAll");
     QTest::addColumn<QString>("clipboard");
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("fits") << 4 << u"1"_s << false << u"23"_s << u"123"_s;
     QTest::newRow("exactly fills") << 4 << u"1"_s << false << u"２"_s << u"1２"_s;
-    QTest::newRow("would exceed: refused whole") << 4 << u"12"_s << false << u"345"_s << u"12"_s;
+    QTest::newRow("would exceed: cut") << 4 << u"12"_s << false << u"345"_s << u"1234"_s;
     QTest::newRow("replaces a selection") << 4 << u"1234"_s << true << u"5678"_s << u"5678"_s;
-    QTest::newRow("replacement too long") << 4 << u"1234"_s << true << u"56789"_s << u"1234"_s;
+    QTest::newRow("replacement too long") << 4 << u"1234"_s << true << u"56789"_s << u"5678"_s;
     QTest::newRow("with an emoji") << 0 << u"a"_s << false << u"b😀"_s << u"a"_s;
     QTest::newRow("full-width name of 8 at 14")
-        << 14 << QString() << false << u"山田山田山田山田"_s << QString();
+        << 14 << QString() << false << u"山田山田山田山田"_s << u"山田山田山田山"_s;
     QTest::newRow("line break refused whole") << 14 << u"Z"_s << false << u"A\r\nB"_s << u"Z"_s;
+    QTest::newRow("line break past the cut") << 4 << u"1"_s << false << u"234\n"_s << u"1"_s;
+    QTest::newRow("cut inside a full-width one") << 4 << u"12"_s << false << u"3漢"_s << u"123"_s;
+    QTest::newRow("surrogate pair at the cut") << 3 << u"1"_s << false << u"2😀"_s << u"1"_s;
+    QTest::newRow("repeated text at the start") << 3 << u"|12"_s << false << u"12"_s << u"112"_s;
 }
 
 void TestByteLimitedEdit::pasting()
@@ -134,7 +138,10 @@ void TestByteLimitedEdit::pasting()
 
     ui::ByteLimitedEdit edit;
     edit.setMaxBytes(maxBytes);
-    edit.setText(preset);
+    const qsizetype cursor = preset.indexOf(u'|');
+    edit.setText(QString(preset).remove(u'|'));
+    if (cursor >= 0)
+        edit.setCursorPosition(int(cursor));
     if (selectAll)
         edit.selectAll();
     QApplication::clipboard()->setText(clipboard);
@@ -150,7 +157,8 @@ void TestByteLimitedEdit::inputMethodCommit_data()
     QTest::addColumn<QString>("expected");
 
     QTest::newRow("fits") << 4 << u"1"_s << u"漢"_s << u"1漢"_s;
-    QTest::newRow("over the limit") << 4 << u"1"_s << u"漢字"_s << u"1"_s;
+    QTest::newRow("over the limit") << 4 << u"1"_s << u"漢字"_s << u"1漢"_s;
+    QTest::newRow("full-width digits") << 4 << QString() << u"１９８５"_s << u"１９"_s;
     QTest::newRow("seventh of seven") << 14 << u"山田太郎花子"_s << u"様"_s << u"山田太郎花子様"_s;
     QTest::newRow("eighth of seven") << 14 << u"山田太郎花子様"_s << u"殿"_s << u"山田太郎花子様"_s;
     QTest::newRow("unencodable") << 14 << QString() << u"한"_s << QString();
@@ -177,6 +185,7 @@ void TestByteLimitedEdit::dropping_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("plain text") << u"AB"_s << u"ZAB"_s;
     QTest::newRow("line feed refused whole") << u"A\nB"_s << u"Z"_s;
+    QTest::newRow("cut") << u"ABCDEFGHIJKLMNOP"_s << u"ZABCDEFGHIJKLM"_s;
 }
 
 void TestByteLimitedEdit::dropping()
@@ -280,6 +289,11 @@ void TestByteLimitedEdit::noScrollStopsAtVisibleWidth()
     // Deleting is always possible, and a narrower character may still fit in.
     QTest::keyClick(&edit, Qt::Key_Backspace);
     QCOMPARE(edit.text(), text.chopped(1));
+    // A paste keeps as much as typing takes.
+    edit.setText(QString());
+    QApplication::clipboard()->setText(QString(40, u'W'));
+    QTest::keyClick(&edit, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(edit.text(), text);
 }
 
 void TestByteLimitedEdit::selectionStaysOnFocusLoss()

@@ -13,6 +13,23 @@ constexpr bool isControl(char16_t c)
     return c <= 0x1f || (c >= 0x7f && c <= 0x9f);
 }
 
+/// Where a change of a field's text happened: from `start`, `inserted` characters of the
+/// text after it took the place of `removed` characters of the text before it.
+struct Change
+{
+    qsizetype start = 0;
+    qsizetype removed = 0;
+    qsizetype inserted = 0;
+};
+
+/// Locates the change from `before` to `after`. Where the same text repeats, several
+/// places fit; the cursor after the change (the end of what it brought in) settles
+/// which. Without a cursor, or with one that cannot end the change, the change starts
+/// after the longest common start.
+///     "12" → "1212": {2, 0, 2}; with the cursor at 2 (pasted at the start): {0, 0, 2}
+///     "1234" → "1x4": {1, 2, 1}
+Change locateChange(QStringView before, QStringView after, qsizetype cursor = -1);
+
 /// Whether the tab typed by Ctrl+Tab is under way: harmless inside a quoted item.
 enum class Tab { Refused, Allowed };
 

@@ -10,13 +10,42 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QValidator>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace ui {
 
-// QLineEdit validates every change and undoes the ones reported Invalid, whether
-// they come from a key, a paste, a drop or an input-method commit.
+namespace {
+
+// A surrogate pair is one character: a cut never falls between its halves.
+qsizetype characterLength(QStringView text, qsizetype at)
+{
+    return text[at].isHighSurrogate() && at + 1 < text.size() && text[at + 1].isLowSurrogate() ? 2
+                                                                                               : 1;
+}
+
+qsizetype previousCharacter(QStringView text, qsizetype end)
+{
+    return end >= 2 && text[end - 1].isLowSurrogate() && text[end - 2].isHighSurrogate() ? end - 2
+                                                                                         : end - 1;
+}
+
+// "０"–"９" → "0"–"9"; nothing else changes.
+void narrowDigitsIn(QString &text, qsizetype start, qsizetype length)
+{
+    for (qsizetype i = start; i < start + length; ++i) {
+        const char16_t c = text[i].unicode();
+        if (c >= u'０' && c <= u'９')
+            text[i] = QChar(char16_t(u'0' + (c - u'０')));
+    }
+}
+
+} // namespace
+
+// QLineEdit validates every change, whether it comes from a key, a paste, a drop or
+// an input-method commit; it undoes the ones reported Invalid and takes the text the
+// validator leaves in place of the others.
 class ByteLimitedEdit::Validator : public QValidator
 {
 public:
@@ -25,11 +54,18 @@ public:
         , m_edit(edit)
     { }
 
-    State validate(QString &input, int &) const override
+    State validate(QString &input, int &cursor) const override
     {
         if (m_edit->m_unchecked || input == m_edit->m_accepted)
             return Acceptable;
-        return m_edit->accepts(m_edit->m_accepted, input) ? Acceptable : Invalid;
+        const auto admitted = m_edit->admit(m_edit->m_accepted, input, cursor);
+        if (!admitted)
+            return Invalid;
+        if (admitted->text != input) {
+            input = admitted->text;
+            cursor = admitted->cursor;
+        }
+        return Acceptable;
     }
 
 private:
@@ -90,15 +126,23 @@ void ByteLimitedEdit::runUnchecked(const std::function<void()> &change)
 
 bool ByteLimitedEdit::accepts(const QString &before, const QString &after) const
 {
+    return !refuses(before, after) && fits(before, after);
+}
+
+bool ByteLimitedEdit::refuses(const QString &before, const QString &after) const
+{
     const auto tab = m_typingTab ? text_filter::Tab::Allowed : text_filter::Tab::Refused;
-    if (!text_filter::allowsChange(before, after, tab))
-        return false;
-    const Measure was = measure(before);
-    const Measure now = measure(after);
-    if (now.bad > was.bad)
-        return false;
-    if (m_maxBytes > 0 && now.bytes > m_maxBytes && now.bytes > was.bytes)
-        return false;
+    return !text_filter::allowsChange(before, after, tab)
+        || measure(after).bad > measure(before).bad;
+}
+
+bool ByteLimitedEdit::fits(const QString &before, const QString &after) const
+{
+    if (m_maxBytes > 0) {
+        const qsizetype now = measure(after).bytes;
+        if (now > m_maxBytes && now > measure(before).bytes)
+            return false;
+    }
     if (m_noScroll) {
         const QFontMetrics metrics = fontMetrics();
         const int width = metrics.horizontalAdvance(after);
@@ -106,6 +150,47 @@ bool ByteLimitedEdit::accepts(const QString &before, const QString &after) const
             return false;
     }
     return true;
+}
+
+std::optional<ByteLimitedEdit::Admitted> ByteLimitedEdit::admit(
+    const QString &before, QString after, int cursor) const
+{
+    const text_filter::Change change = text_filter::locateChange(before, after, cursor);
+    if (m_narrowDigits)
+        narrowDigitsIn(after, change.start, change.inserted);
+    if (refuses(before, after))
+        return std::nullopt;
+    const int end = int(change.start + change.inserted);
+    if (fits(before, after))
+        return Admitted {after, end};
+
+    const QString brought = after.sliced(change.start, change.inserted);
+    const QString rest = QString(after).remove(change.start, change.inserted);
+    qsizetype kept = brought.size();
+    if (m_maxBytes > 0) {
+        // Room for the bytes of the limit, or of the text before when the program
+        // left it longer, less those that stay.
+        qsizetype room
+            = std::max<qsizetype>(m_maxBytes, measure(before).bytes) - measure(rest).bytes;
+        kept = 0;
+        while (kept < brought.size()) {
+            const qsizetype length = characterLength(brought, kept);
+            room -= measure(QStringView(brought).sliced(kept, length)).bytes;
+            if (room < 0)
+                break;
+            kept += length;
+        }
+    }
+    const auto keeping = [&](qsizetype n) {
+        return QString(rest).insert(change.start, QStringView(brought).first(n));
+    };
+    while (kept > 0 && !fits(before, keeping(kept)))
+        kept = previousCharacter(brought, kept);
+    // A key typed into a full field is refused, not taken as the deletion of the
+    // selection it would have replaced.
+    if (kept == 0)
+        return std::nullopt;
+    return Admitted {keeping(kept), int(change.start + kept)};
 }
 
 ByteLimitedEdit::Measure ByteLimitedEdit::measure(QStringView text) const

@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <functional>
+#include <optional>
 
 namespace ui {
 
@@ -12,13 +13,16 @@ namespace ui {
 /// user does (typing, pasting, dropping, committing an input-method composition);
 /// text set by the program through setText() is taken as it stands.
 ///
-/// A user change is refused when it
+/// A user change is refused as a whole when it
 ///   - brings in a control character (only the tab typed by Ctrl+Tab is taken), or
-///   - adds a character that code page 932 cannot hold or that the field refuses, or
-///   - makes the text longer than the limit *and* longer than it was,
-///   - or, with no scrolling, makes the text wider than the field and than it was.
-/// So with a limit of 4: "123" + "4" → "1234" taken, "1234" + "5" refused; a text of
-/// 10 bytes set by the program can still be shortened, one character at a time.
+///   - adds a character that code page 932 cannot hold or that the field refuses.
+/// It does not fit when it makes the text longer than the limit *and* longer than it
+/// was, or, with no scrolling, wider than the field and than it was. What it brought in
+/// is then cut, between characters, to what fits, as a Windows edit control cuts a
+/// paste; when nothing of it fits (a key typed into a full field), it is refused.
+/// So with a limit of 4: "123" + "4" → "1234" taken, "1234" + "5" refused, "" + a
+/// pasted "19851" → "1985", "12" + "3漢" → "123"; a text of 10 bytes set by the program
+/// can still be shortened, one character at a time.
 ///
 /// Input-method states become input-method hints while the field has the focus:
 ///   On        → Qt::ImhNone (free composition)
@@ -47,6 +51,12 @@ public:
     void setNoScroll(bool noScroll) { m_noScroll = noScroll; }
     bool noScroll() const { return m_noScroll; }
 
+    /// A number field: full-width digits that the user brings in become ASCII digits,
+    /// the only ones a date is read from ("１９８５" committed in full-width mode →
+    /// "1985", which then fits a limit of 4).
+    void setNarrowDigits(bool narrow) { m_narrowDigits = narrow; }
+    bool narrowDigits() const { return m_narrowDigits; }
+
     /// A thin single-line border instead of the sunken frame.
     void setFlatBorder(bool flat);
     bool flatBorder() const { return m_flatBorder; }
@@ -58,7 +68,7 @@ public:
     /// Sets the text as it stands: neither the limit nor the refused characters apply.
     void setText(const QString &text);
 
-    /// Whether the user may change the text from before to after.
+    /// Whether the user may change the text from before to after as it stands.
     bool accepts(const QString &before, const QString &after) const;
 
 protected:
@@ -76,6 +86,17 @@ private:
         qsizetype bad = 0; // characters it cannot hold or the field refuses
     };
 
+    struct Admitted
+    {
+        QString text;
+        int cursor; // after what was kept of the change
+    };
+
+    /// What a user's change from before to after leaves in the field: the change as
+    /// it was, with its digits narrowed or cut to what fits; nothing when refused.
+    std::optional<Admitted> admit(const QString &before, QString after, int cursor) const;
+    bool refuses(const QString &before, const QString &after) const;
+    bool fits(const QString &before, const QString &after) const;
     Measure measure(QStringView text) const;
     int visibleTextWidth() const;
     void runUnchecked(const std::function<void()> &change);
@@ -83,6 +104,7 @@ private:
     int m_maxBytes = 0;
     QString m_refused;
     bool m_noScroll = false;
+    bool m_narrowDigits = false;
     bool m_flatBorder = false;
     InputMethod m_inputMethod = InputMethod::Unset;
     QString m_accepted; // the text the next user change is measured against

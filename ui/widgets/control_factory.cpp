@@ -120,6 +120,7 @@ QWidget *makeTextField(const ControlRow &row, QWidget *parent)
     }
     edit->setMaxBytes(row.maxBytes);
     edit->setNoScroll(row.noScroll);
+    edit->setNarrowDigits(row.narrowDigits);
     edit->setInputMethod(row.inputMethod);
     edit->setText(row.caption.toString());
     edit->setFocusPolicy(row.tabStop ? Qt::StrongFocus : Qt::ClickFocus);
@@ -162,6 +163,9 @@ QWidget *makeOptionButton(const ControlRow &row, QWidget *parent)
 {
     auto *button = new OptionButton(row.caption.toString(), row.w <= kMarkOnlyWidth, parent);
     setColours(button, QPalette::WindowText, QPalette::Window, row);
+    // A button fills its box from the Button role; an option button's box is the
+    // window's colour, as its label is.
+    button->setBackgroundRole(QPalette::Window);
     button->setAutoFillBackground(true);
     // Option buttons are never tab stops; a click still gives them the focus.
     button->setFocusPolicy(Qt::ClickFocus);

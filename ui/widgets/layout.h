@@ -38,6 +38,7 @@ struct ControlRow
     bool checked = false;
     bool noScroll = false; ///< text may not scroll past the visible width
     std::string_view handler {}; ///< click procedure name, e.g. "BUTTON1_ON"
+    bool narrowDigits = false; ///< number fields: full-width digits typed become ASCII
 };
 
 struct WindowLayout
