@@ -85,18 +85,17 @@ std::optional<QByteArray> readRosterBytes(const QString &path, RosterError *erro
     return bytes;
 }
 
-bool rosterChangedSince(const std::optional<QByteArray> &before, const QString &path)
+bool rosterChangedSince(const QByteArray &before, const QString &path)
 {
-    // Only a file that is there now holds anything that a write would throw away; one
-    // that cannot be read will fail the write itself.
+    // What is not a file fails the write itself.
     const QFileInfo now(path);
     if (!now.isFile())
         return false;
     // Another size tells without reading (a file put in its place may be large).
-    if (before && now.size() != before->size())
+    if (now.size() != before.size())
         return true;
-    const std::optional<QByteArray> bytes = readRosterBytes(path);
-    return bytes && bytes != before;
+    // One that cannot be read may hold anything.
+    return readRosterBytes(path) != before;
 }
 
 std::optional<Roster> readRoster(const QString &path, RosterError *error)

@@ -42,18 +42,17 @@ QString rosterFileName();
 /// the writer stores it as "＂".
 std::optional<Roster> readRoster(
     const QString &path = rosterFileName(), RosterError *error = nullptr);
+/// The same from bytes already read.
+///     parseRoster("ＡＢＣ,1985,4,12\r\n" × 10)->at(0) == {"ＡＢＣ", "1985", "4", "12"}
+std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error = nullptr);
 /// The file's bytes as they stand, or nothing when there is no file (Missing) or it
 /// cannot be read (Unreadable).
 std::optional<QByteArray> readRosterBytes(
     const QString &path = rosterFileName(), RosterError *error = nullptr);
-/// Whether the file now holds something other than `before`, its bytes as read earlier
-/// (nothing: there was no file then): other bytes, or a file where there was none. A
-/// file that has gone, or cannot be read, holds nothing a write would lose.
-bool rosterChangedSince(
-    const std::optional<QByteArray> &before, const QString &path = rosterFileName());
-/// The same from bytes already read.
-///     parseRoster("ＡＢＣ,1985,4,12\r\n" × 10)->at(0) == {"ＡＢＣ", "1985", "4", "12"}
-std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error = nullptr);
+/// Whether the file no longer holds `before`, its bytes as read earlier: other bytes, or
+/// a file that cannot be read now. A file that has gone, or a folder in its place, holds
+/// nothing that a write would throw away.
+bool rosterChangedSince(const QByteArray &before, const QString &path = rosterFileName());
 
 /// The file's bytes: per entry `"name","year","month","day"` CR LF. A half-width
 /// double quote in a value is stored as "＂" and CR, LF and NUL are left out, so that

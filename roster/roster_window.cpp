@@ -101,7 +101,7 @@ void RosterWindow::open()
         m_hooks.fail();
         return;
     }
-    m_readBytes = std::move(bytes);
+    m_readBytes = std::move(*bytes);
 
     m_form = std::make_unique<ui::Form>(rosterLayout());
     m_form->setProcedure(
@@ -180,6 +180,7 @@ std::optional<RosterEntry> RosterWindow::saveAndPick()
 bool RosterWindow::confirmOverwrite()
 {
     // On top, the roster would hide the question, which the main window owns.
+    const bool onTop = m_form->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
     m_form->setAlwaysOnTop(false);
     const auto answer = ui::MessageBox::show(&m_main, u"誕生日データ"_s,
         u"誕生日データのファイルは、この画面を開いた後で変更されています。上書きしますか?"_s,
@@ -188,7 +189,7 @@ bool RosterWindow::confirmOverwrite()
         return false;
     if (answer == ui::MessageBox::Answer::Ok)
         return true;
-    m_form->setAlwaysOnTop(true);
+    m_form->setAlwaysOnTop(onTop);
     return false;
 }
 

@@ -63,7 +63,7 @@ private:
     QString m_fileName;
     std::unique_ptr<ui::Form> m_form;
     /// The file as the open window read it.
-    std::optional<QByteArray> m_readBytes;
+    QByteArray m_readBytes;
 };
 
 } // namespace roster

@@ -32,7 +32,6 @@ struct AppFixture
     }
     ~AppFixture()
     {
-        ui::MessageBox::setShowObserver({});
         app::setProgramEnding({});
         ui::Clock::setToday(std::nullopt);
     }

@@ -91,7 +91,7 @@ inline bool onTop(const QWidget *window)
     return widget && (!native || native->flags().testFlag(Qt::WindowStaysOnTopHint));
 }
 
-// Counts the main window's hide and show events.
+// Counts a window's hide and show events.
 class VisibilityLog : public QObject
 {
 public:

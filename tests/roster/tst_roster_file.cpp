@@ -230,33 +230,6 @@ private Q_SLOTS:
         QCOMPARE(error, RosterError::Unreadable);
     }
 
-    // Null: no file.
-    void changedSince_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QByteArray>("now");
-        QTest::addColumn<bool>("changed");
-        const QByteArray empty = times(kEmptyLine, 10);
-        QByteArray other = empty;
-        other[1] = '1';
-        QTest::newRow("the same bytes") << empty << empty << false;
-        QTest::newRow("same size, other bytes") << empty << other << true;
-        QTest::newRow("emptied") << empty << QByteArray("") << true;
-        QTest::newRow("removed") << empty << QByteArray() << false;
-        QTest::newRow("none, still none") << QByteArray() << QByteArray() << false;
-        QTest::newRow("none, then written") << QByteArray() << empty << true;
-    }
-    void changedSince()
-    {
-        QFETCH(QByteArray, before);
-        QFETCH(QByteArray, now);
-        QFETCH(bool, changed);
-        if (!now.isNull())
-            putFile(u"tamlo.dat"_s, now);
-        const auto read = before.isNull() ? std::nullopt : std::optional(before);
-        QCOMPARE(roster::rosterChangedSince(read, u"tamlo.dat"_s), changed);
-    }
-
     void roundTrip_data()
     {
         QTest::addColumn<Roster>("roster");
