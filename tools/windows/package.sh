@@ -60,6 +60,7 @@ makensis -V2 -DVERSION="$version" -DSTAGE="$stage" -DOUTFILE="$out/$name-setup.e
 check=$(mktemp -d)
 trap 'WINEPREFIX=$check/prefix wineserver -k 2>/dev/null || true; rm -rf "$check"' EXIT
 (cd "$check" && unzip -q "$out/$name.zip")
+[ -f "$check/$name/translations/qtbase_ja.qm" ] || { echo "the zip lacks Qt's Japanese texts" >&2; exit 1; }
 export WINEPREFIX=$check/prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 unset WINEPATH QT_QPA_PLATFORM WINEQT_QPA_PLATFORM
 wineboot --init >/dev/null 2>&1
