@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
@@ -85,11 +86,19 @@ QString ChartMenu::proposedFileName(
         % u"%1"_s.arg(static_cast<int>(shown.shownMonth), 2, 10, QChar(u'0')) % u'.' % suffix;
 }
 
+/// The folder a file is offered in: the user's folder of that kind, or the home folder
+/// where it does not exist (the dialog would offer the path without its folder).
+static QString offeredFolder(QStandardPaths::StandardLocation kind)
+{
+    const QString folder = QStandardPaths::writableLocation(kind);
+    return QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
 void ChartMenu::saveImage()
 {
     if (!m_shown)
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    const QString folder = offeredFolder(QStandardPaths::PicturesLocation);
     const std::optional<ui::FileDialog::Choice> choice = ui::FileDialog::askSaveFile(&m_form,
         {kSaveImageTitle,
             QDir(folder).filePath(proposedFileName(m_shown->name, m_shown->checked, u"png")),
@@ -123,7 +132,7 @@ void ChartMenu::exportCalendar()
 {
     if (!m_shown)
         return;
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString folder = offeredFolder(QStandardPaths::DocumentsLocation);
     const std::optional<ui::FileDialog::Choice> choice = ui::FileDialog::askSaveFile(&m_form,
         {kCalendarTitle,
             QDir(folder).filePath(proposedFileName(m_shown->name, m_shown->checked, u"ics")),
