@@ -124,7 +124,8 @@ void TestByteLimitedEdit::pasting_data()
     QTest::newRow("line break refused whole") << 14 << u"Z"_s << false << u"A\r\nB"_s << u"Z"_s;
     QTest::newRow("line break past the cut") << 4 << u"1"_s << false << u"234\n"_s << u"1"_s;
     QTest::newRow("cut inside a full-width one") << 4 << u"12"_s << false << u"3漢"_s << u"123"_s;
-    QTest::newRow("surrogate pair at the cut") << 3 << u"1"_s << false << u"2😀"_s << u"1"_s;
+    QTest::newRow("surrogate pair past the cut") << 2 << u"1"_s << false << u"2😀"_s << u"12"_s;
+    QTest::newRow("surrogate pair kept: refused") << 3 << u"1"_s << false << u"2😀"_s << u"1"_s;
     QTest::newRow("repeated text at the start") << 3 << u"|12"_s << false << u"12"_s << u"112"_s;
 }
 

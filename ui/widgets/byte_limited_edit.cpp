@@ -126,21 +126,25 @@ void ByteLimitedEdit::runUnchecked(const std::function<void()> &change)
 
 bool ByteLimitedEdit::accepts(const QString &before, const QString &after) const
 {
-    return !refuses(before, after) && fits(before, after);
+    return !bringsControl(before, after) && !addsBad(before, after) && fits(before, after);
 }
 
-bool ByteLimitedEdit::refuses(const QString &before, const QString &after) const
+bool ByteLimitedEdit::bringsControl(const QString &before, const QString &after) const
 {
     const auto tab = m_typingTab ? text_filter::Tab::Allowed : text_filter::Tab::Refused;
-    return !text_filter::allowsChange(before, after, tab)
-        || measure(after).bad > measure(before).bad;
+    return !text_filter::allowsChange(before, after, tab);
+}
+
+bool ByteLimitedEdit::addsBad(const QString &before, const QString &after) const
+{
+    return measure(after).bad > measure(before).bad;
 }
 
 bool ByteLimitedEdit::fits(const QString &before, const QString &after) const
 {
     if (m_maxBytes > 0) {
-        const qsizetype now = measure(after).bytes;
-        if (now > m_maxBytes && now > measure(before).bytes)
+        const qsizetype now = measure(after).size();
+        if (now > m_maxBytes && now > measure(before).size())
             return false;
     }
     if (m_noScroll) {
@@ -158,11 +162,14 @@ std::optional<ByteLimitedEdit::Admitted> ByteLimitedEdit::admit(
     const text_filter::Change change = text_filter::locateChange(before, after, cursor);
     if (m_narrowDigits)
         narrowDigitsIn(after, change.start, change.inserted);
-    if (refuses(before, after))
+    // A control character is refused wherever it is, even past the cut.
+    if (bringsControl(before, after))
         return std::nullopt;
-    const int end = int(change.start + change.inserted);
-    if (fits(before, after))
-        return Admitted {after, end};
+    if (fits(before, after)) {
+        if (addsBad(before, after))
+            return std::nullopt;
+        return Admitted {after, int(change.start + change.inserted)};
+    }
 
     const QString brought = after.sliced(change.start, change.inserted);
     const QString rest = QString(after).remove(change.start, change.inserted);
@@ -171,11 +178,12 @@ std::optional<ByteLimitedEdit::Admitted> ByteLimitedEdit::admit(
         // Room for the bytes of the limit, or of the text before when the program
         // left it longer, less those that stay.
         qsizetype room
-            = std::max<qsizetype>(m_maxBytes, measure(before).bytes) - measure(rest).bytes;
+            = std::max<qsizetype>(m_maxBytes, measure(before).size()) - measure(rest).size();
         kept = 0;
         while (kept < brought.size()) {
             const qsizetype length = characterLength(brought, kept);
-            room -= measure(QStringView(brought).sliced(kept, length)).bytes;
+            const Measure one = measure(QStringView(brought).sliced(kept, length));
+            room -= one.size();
             if (room < 0)
                 break;
             kept += length;
@@ -190,7 +198,10 @@ std::optional<ByteLimitedEdit::Admitted> ByteLimitedEdit::admit(
     // selection it would have replaced.
     if (kept == 0)
         return std::nullopt;
-    return Admitted {keeping(kept), int(change.start + kept)};
+    QString text = keeping(kept);
+    if (addsBad(before, text))
+        return std::nullopt;
+    return Admitted {std::move(text), int(change.start + kept)};
 }
 
 ByteLimitedEdit::Measure ByteLimitedEdit::measure(QStringView text) const

@@ -13,16 +13,17 @@ namespace ui {
 /// user does (typing, pasting, dropping, committing an input-method composition);
 /// text set by the program through setText() is taken as it stands.
 ///
-/// A user change is refused as a whole when it
-///   - brings in a control character (only the tab typed by Ctrl+Tab is taken), or
-///   - adds a character that code page 932 cannot hold or that the field refuses.
-/// It does not fit when it makes the text longer than the limit *and* longer than it
-/// was, or, with no scrolling, wider than the field and than it was. What it brought in
-/// is then cut, between characters, to what fits, as a Windows edit control cuts a
-/// paste; when nothing of it fits (a key typed into a full field), it is refused.
-/// So with a limit of 4: "123" + "4" → "1234" taken, "1234" + "5" refused, "" + a
-/// pasted "19851" → "1985", "12" + "3漢" → "123"; a text of 10 bytes set by the program
-/// can still be shortened, one character at a time.
+/// A user change is refused as a whole when it brings in a control character (only
+/// the tab typed by Ctrl+Tab is taken). It does not fit when it makes the text longer
+/// than the limit *and* longer than it was, or, with no scrolling, wider than the field
+/// and than it was. What it brought in is then cut, between characters, to what fits,
+/// as a Windows edit control cuts a paste; when nothing of it fits (a key typed into a
+/// full field), it is refused. What remains is refused as a whole when it holds a
+/// character that code page 932 cannot hold or that the field refuses (one cut away
+/// does not count). So with a limit of 4: "123" + "4" → "1234" taken, "1234" + "5"
+/// refused, "" + a pasted "19851" → "1985", "12" + "3漢" → "123", "123" + "4😀" →
+/// "1234", "1" + "2😀" refused; a text of 10 bytes set by the program can still be
+/// shortened, one character at a time.
 ///
 /// Input-method states become input-method hints while the field has the focus:
 ///   On        → Qt::ImhNone (free composition)
@@ -84,6 +85,9 @@ private:
     {
         qsizetype bytes = 0; // of the characters code page 932 holds
         qsizetype bad = 0; // characters it cannot hold or the field refuses
+        // Against the limit a bad character counts one byte, so that one a cut drops
+        // is no reason to refuse what it keeps.
+        qsizetype size() const { return bytes + bad; }
     };
 
     struct Admitted
@@ -95,7 +99,8 @@ private:
     /// What a user's change from before to after leaves in the field: the change as
     /// it was, with its digits narrowed or cut to what fits; nothing when refused.
     std::optional<Admitted> admit(const QString &before, QString after, int cursor) const;
-    bool refuses(const QString &before, const QString &after) const;
+    bool bringsControl(const QString &before, const QString &after) const;
+    bool addsBad(const QString &before, const QString &after) const;
     bool fits(const QString &before, const QString &after) const;
     Measure measure(QStringView text) const;
     int visibleTextWidth() const;
