@@ -110,7 +110,7 @@ void TestWindowsServices::systemMenuCopiesTheWindow_data()
 {
     QTest::addColumn<bool>("onTop");
     QTest::newRow("as shown") << false;
-    // Changing a window flag may give the window a new native window and menu.
+    // The on-top state is changed on the existing native window: its menu stays.
     QTest::newRow("always on top") << true;
 }
 
