@@ -11,9 +11,9 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QImage>
-#include <QScreen>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -306,7 +306,7 @@ void TestCliWindow::standardOutputIsTheBytesWritten()
 void TestCliWindow::windowOnTheScreenDrawsTheCommittedChart()
 {
     ui::Clock::setToday(QDate(2026, 12, 8));
-    app::setProgramEnding([](int) { });
+    app::setProgramEnding([](int) {});
     app::MainWindow window;
     window.start();
     ui::Form &form = window.form();
@@ -327,7 +327,8 @@ void TestCliWindow::windowOnTheScreenDrawsTheCommittedChart()
         if (!realScreen)
             return programPicture(form.grab().toImage()).copy(chartArea);
         const QPoint origin = form.mapToGlobal(chartArea.topLeft());
-        return programPicture(form.screen()
+        return programPicture(
+            form.screen()
                 ->grabWindow(0, origin.x(), origin.y(), chartArea.width(), chartArea.height())
                 .toImage());
     };

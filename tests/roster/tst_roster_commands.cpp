@@ -94,8 +94,8 @@ private Q_SLOTS:
         h.form().setText(field, QString());
         // Key by key, as an input method delivers full-width characters.
         for (const QChar c : name)
-            QTest::sendKeyEvent(QTest::Click, h.form().control(field), Qt::Key_unknown,
-                QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(
+                QTest::Click, h.form().control(field), Qt::Key_unknown, QString(c), Qt::NoModifier);
         h.click(kRows[row - 1][0]);
         h.click(u"BUTTON9"_s);
 
