@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont-gothic libgl-dev
           libbenchmark-dev
           xvfb xauth xdg-utils desktop-file-utils appstream poppler-utils dpkg-dev scdoc lintian
-          libical-dev
+          libical-dev clang-format
           "$@")
 missing=()
 for p in "${packages[@]}"; do
