@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/chart_menu.h"
 
 #include "chart/chart_picture.h"

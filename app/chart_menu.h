@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The chart's entries in the main window's context menu, after コピー(&Y): save the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/failure.h"
 
 #include "ui/widgets/message_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/form_fields.h"
 
 #include "ui/text/strings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/main_window.h"
 #include "ui/drawing/fonts.h"
 #include "ui/widgets/qt_translation.h"

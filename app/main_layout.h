@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The main window MAINFORM as data: the window, its 35 controls in creation order,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chart/chart_input.h"
 
 namespace chart {

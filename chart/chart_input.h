@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What one chart draws: the checked input, today, and the few things the date table

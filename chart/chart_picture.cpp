@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chart/chart_picture.h"
 
 #include "chart/month_chart.h"

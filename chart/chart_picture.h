@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The chart outside the window: as a picture K times larger, and on a page.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chart/day_summary.h"
 
 #include "ui/drawing/canvas.h"

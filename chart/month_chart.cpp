@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "chart/month_chart.h"
 
 #include "chart/day_summary.h"

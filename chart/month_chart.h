@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The month chart: legend, rule lines, row labels, curve frame, the rhythm samples

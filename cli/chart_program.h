@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // quorvel-chart from its arguments to its exit status, without the process around it:

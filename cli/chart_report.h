@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The month in numbers: every sample with its curve values, levels and rules, the rows

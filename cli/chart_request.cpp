@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/chart_request.h"
 
 #include "cli/command_line.h"

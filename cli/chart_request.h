@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The input of one chart, taken through the window's own checks from the texts the

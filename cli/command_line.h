@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The arguments of quorvel-chart, read into one value. Only the form of each argument is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/everyone_report.h"
 
 #include "chart/day_summary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Everyone's day: each person of the roster on one date, with the day count the window

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The few pieces of JSON the program writes, made by hand so that the keys keep their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/chart_program.h"
 #include "ui/drawing/fonts.h"
 

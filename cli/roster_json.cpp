@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/roster_json.h"
 
 #include "cli/json_text.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts where: the two programs, the launcher that the desktop entry
 # starts, the manual, the icon, the desktop entry, the AppStream metainfo, and the copyright
 # and changelog that Debian expects beside every package (the manual pages are installed

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # `make package`: a Debian package made by CPack from the install rules.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvel)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compile settings shared by every target of the tree.
 add_library(quorvel_options INTERFACE)
 # Warnings for the compilers that know these flags; the presets turn them into errors

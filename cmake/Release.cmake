@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The release at the top of packaging/changelog. Its version must be the project's, so that
 # a new version cannot be built without saying what changed in it. Its date stamps the
 # AppStream release and the manual pages, so that building the same source twice gives the

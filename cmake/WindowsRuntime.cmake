@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Windows: every program is built into bin/, and the Qt DLLs, the plugins and the
 # compiler's runtime DLLs are copied beside it. Windows looks beside a program first,
 # so each one (tests included) starts from its folder without a search path.

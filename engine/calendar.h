@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Calendar arithmetic. Every value is a single-precision float, as the program keeps

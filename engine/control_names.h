@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The names of the controls and click procedures that code touches, and the codes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/input_check.h"
 
 #include "engine/calendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Reading and checking the birth date and the displayed month (the redraw cycle's checks).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/month_walk.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // One displayed month, walked the same way for the chart and for the report: its days

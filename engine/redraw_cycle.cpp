@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/redraw_cycle.h"
 
 #include "engine/calendar.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Rhythm samples along a month and the day-kind rules that mark the fifteen rows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/day_events.h"
 
 #include "engine/month_walk.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The chart's day kinds as calendar events: one all-day event per day and marked row,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/ics_calendar.h"
 
 #include <libical/ical.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The day kinds of the chart as an iCalendar file (RFC 5545), written by libical, which

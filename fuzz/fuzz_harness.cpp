@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fuzz/fuzz_harness.h"
 
 #include "chart/month_chart.h"

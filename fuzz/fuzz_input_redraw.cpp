@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer: the input checks and one chart redraw on arbitrary field texts and era
 // buttons (see fuzz_harness.h for the layout of an input).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer: the roster file reader on arbitrary bytes.
 
 #include "fuzz/fuzz_harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer: the text fields' filter on one change of a field (see fuzz_harness.h for
 // the layout of an input).
 

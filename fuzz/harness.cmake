@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The properties the fuzz targets check, also linked into the regression test that
 # replays the corpora and the found inputs with the ordinary build.
 if(NOT TARGET quorvel_fuzz_harness)

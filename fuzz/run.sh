@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs each fuzz target for FUZZ_SECONDS (default 60) from its seed corpus in
 # fuzz/corpus/<target>/. New inputs go to build-fuzz/corpus/<target>/ (the seeds in
 # the tree stay as they are); a crash leaves its input in build-fuzz/artifacts/<target>/

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The roster file "tamlo.dat": ten lines of four quoted, comma-separated items

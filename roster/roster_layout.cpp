@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "roster/roster_layout.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The roster window FORM2 as data: the window, its 56 controls in creation order,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "roster/roster_window.h"
 
 #include "engine/control_names.h"

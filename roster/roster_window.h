@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The roster window: ten people with their birth dates, kept in "tamlo.dat". Its two

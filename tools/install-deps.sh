@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that building, running and testing need, when missing.
 # Extra package names may follow (`make fuzz` adds clang and its fuzzer runtime).
 set -euo pipefail

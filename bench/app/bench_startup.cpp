@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up of the main window up to its first painted frame, and its resident memory
 // after that frame, beside a bare widget window of the same size started the same way
 // in the same run (targets: 1.3 × the bare window or less, for both). A third window,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvel-startup-probe --window main|bare|text
 //
 // Builds one window and waits until it has painted its first frame, then prints

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One complete chart redraw of a 31-day month onto a surface the size of the main
 // window: the snapshot of the fields, then clear, legend, rule lines, labels, 516
 // samples with their marks, date table, day summary and greeting. Target: 2 ms or less.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Wall time of one quorvel-chart run that renders one PNG, as a script would call it:
 // spawn, start Qt offscreen, check, draw, encode, write, exit. Target: 150 ms or less.
 

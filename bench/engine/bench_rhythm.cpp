@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One redraw's worth of rhythm work: every sample and every rule test of a 31-day
 // month, as the chart redraw asks for them.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Exporting 24 months to an iCalendar file, as quorvel-chart --ics FILE --months 24
 // does it, without the file: the months through the checks, their day rows, the events
 // and libical's text. Target: 20 ms CPU or less.

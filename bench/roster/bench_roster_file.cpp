@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and writing "tamlo.dat" with ten filled entries, as the roster window does
 // on opening and on 選択・保存: file system included.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvel-launcher.exe: starts quorvel.exe inside the user's data folder,
 // %APPDATA%\Quorvel, as the Linux launcher does in ~/.local/share/quorvel. The program
 // opens "tamlo.dat" and "tamlo.pdf" by bare name in its working folder, so that folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // A started main window with today fixed, message boxes and file dialogs answered by

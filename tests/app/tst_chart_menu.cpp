@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The context menu's chart entries: when they may be used, the pictures they save, the
 // page they print and the calendar they write, and what a failed save leaves alone.
 

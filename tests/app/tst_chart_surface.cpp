@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The drawn chart, read back from the window's surface pixel by pixel.
 
 #include "app_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's commands driven through the real widgets: the checks of a redraw,
 // month steps, 今月, 終了, クリア, ヘルプ, the "C" and era buttons.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window after start-up: every control in place, limits, keyboard rules,
 // the first painted frame and the failure message.
 

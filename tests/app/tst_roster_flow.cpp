@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // 誕生日データ through the whole program: the main window's button opens the roster,
 // whose commands run in the redraw cycle and end in a chart or in the failure handler.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The day-count sentence and the birthday greeting.
 
 #include "chart/day_summary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Argument forms, usage errors, and the window's checks as the program applies them:
 // era years convert as the era buttons do, and every refused value names its field and
 // reason and ends with status 3 without writing anything.

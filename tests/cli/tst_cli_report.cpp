@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // --json and --days against the engine: every sample read back from the JSON text must
 // be the engine's float, every day's rows the union of the marks of its samples, and the
 // weekdays and day counts must be those of the real calendar.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // --roster: the roster window's reader with its failures turned into status 4, the ten
 // entries as JSON, and --person charting an entry as 選択・保存 would.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The picture of quorvel-chart against the main window's surface after a click on 表示,
 // for the same input and today, pixel for pixel; and the built program run as a process.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The main window as the engine sees it, kept in maps, with a log of every call that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/calendar.h"
 #include "fake_cycle_port.h"
 #include "test_helpers.h"

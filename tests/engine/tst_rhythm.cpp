@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "engine/rhythm.h"
 #include "test_helpers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calendar read back with libical's own parser: the events of known months (the
 // counts are those of quorvel-chart --days for the same input), their dates, labels,
 // categories and UIDs, and what libical makes of long lines.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every seed of the fuzz targets and every input a fuzzer has found, run through the
 // same checks as the fuzz targets, with the ordinary build (and the sanitizer build).
 // Found inputs are kept in fuzz/regressions/<target>/.

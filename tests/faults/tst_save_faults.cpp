@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Saving the roster when the medium fails: whatever goes wrong, the previous
 // "tamlo.dat" stays byte for byte, no temporary file is left behind, and a save from
 // the roster window ends in the failure message. A folder that takes no new file does

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # check_format_catches.sh CHECK CLANG_FORMAT STYLE_FILE: the format check on a small tree
 # of its own must pass a file in the house style and fail on one that is not.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # check_layering_catches.sh CHECK QT_HEADERS_DIR: the layering check on a small tree of
 # its own must pass the includes each layer may make and name every one it may not.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "layout_checks.h"
 #include "roster/roster_layout.h"
 

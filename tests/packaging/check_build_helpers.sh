@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows build helpers, run with an empty cache, print nothing on standard output
 # but the folder they built into: the Makefile takes that output as a path. The build
 # steps themselves are stubbed to fail at once, after the sources are fetched and the

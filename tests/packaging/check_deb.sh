@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # check_deb.sh <cpack> <build dir> <version> <1 if quorvel-chart is built>: the Debian
 # package builds, declares its dependencies, holds the installed files under /usr, and
 # lintian finds no error and no warning in it.

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # check_desktop_files.sh <desktop entry> <metainfo>: both pass their validators and name
 # each other, the launcher and the icon consistently.
 . "$(dirname "$0")/lib.sh"

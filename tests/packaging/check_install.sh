@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # check_install.sh <cmake> <build dir> <built tamlo.pdf> <1 if quorvel-chart is built>:
 # installs into a temporary prefix and checks every installed file.
 . "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # check_launcher.sh <cmake> <build dir>: the installed launcher makes the data folder,
 # puts the manual there when missing or older, and starts the program inside it.
 . "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # check_man_pages.sh <quorvel-chart> <folder of the page sources> <README>: the manual page
 # of quorvel-chart names the options and exit statuses of `quorvel-chart --help`, no more
 # and no fewer; the README's section on it names every option; every example of the page

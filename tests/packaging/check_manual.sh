@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: MIT
 # check_manual.sh <tamlo.pdf> <phrases>: a valid A4 PDF of at least two pages, its fonts
 # embedded, the chart picture in it, and its text holding every phrase of the list.
 . "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the packaging checks: failures are counted, so that one run reports them all.
 set -u
 failures=0

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/manual/manual_document.h"
 
 #include <QAbstractTextDocumentLayout>

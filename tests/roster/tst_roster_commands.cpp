@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The roster window's commands: 選択・保存, クリア and the close box (harness:
 // roster_harness.h).
 

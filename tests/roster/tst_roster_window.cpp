@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The roster window opening, reading its file, and taking input (harness: roster_harness.h).
 
 #include "roster_harness.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What must hold after every soak action: no failure message, no end, a visible
 // window, field limits, the roster file as last saved, the picture as drawn afresh.
 

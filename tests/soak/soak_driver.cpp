@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "soak_driver.h"
 
 #include "app/failure.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "soak_window.h"
 
 #include "chart/month_chart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The real main window, with every chart drawing and first-pass paint recorded, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A soak of the real main window: thousands of random user actions with a fixed
 // seed, each followed by the checks that must always hold (byte limits, a roster file
 // that reads back, a picture equal to a fresh drawing of the same input).

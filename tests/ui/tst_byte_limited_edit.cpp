@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/byte_limited_edit.h"
 
 #include <QApplication>

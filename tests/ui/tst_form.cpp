@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "form_test_layout.h"
 #include "ui/widgets/byte_limited_edit.h"
 #include "ui/widgets/form.h"

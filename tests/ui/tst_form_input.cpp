@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Keyboard, focus and option groups of a window built from a layout.
 
 #include "form_test_layout.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/text/clock.h"
 #include "ui/widgets/byte_limited_edit.h"
 #include "ui/widgets/message_box.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows only: what the Win32 backends of the window layer do, read back from Windows
 // itself: the input method's state as a field gains the focus (IMM), コピー(&Y) in the
 // system menu, a document opened through the shell, and always-on-top on one window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvel-manual <manual.md> <manual.pdf>: prints the Markdown manual as an A4 PDF.
 #include "tools/manual/manual_document.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // quorvel-screenshot STARTUP.png CHART.png [MENU.png]
 // The main window after start-up, after showing a chart, and with its context menu
 // open over the chart, with today fixed to 8 December 2026, rendered on the offscreen

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds libical for 64-bit Windows once, from Debian's own libical3 source package (the
 # version of the host's libical-dev), as a static C library: quorvel_export writes the
 # calendar files with it. Cached outside the tree like Qt, keyed by version and options.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds Qt for 64-bit Windows once, from Debian's own qt6-base source package of the
 # same version as the host's Qt tools, which the cross build uses for moc, rcc and uic.
 # The result is cached outside the tree, keyed by the package version and by the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs BUILD_DIR/package/Quorvel-*-setup.exe silently into a new Wine prefix, starts
 # the program through the Start-menu entry's launcher, then uninstalls it, and fails
 # unless: the files and the Start-menu entry were installed, the launcher made

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Sourced by the build scripts beside it: fetches one Debian source package with apt-get
 # and unpacks it, with its Debian patches applied.
 #

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Packs the Windows build: Quorvel-VERSION-win64.zip (runs from any folder) and
 # Quorvel-VERSION-win64-setup.exe (NSIS), both in BUILD_DIR/package/. Then unpacks the
 # zip into an empty folder and runs quorvel-chart.exe there in a new Wine prefix, with

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/drawing/fonts.h"
 
 #include <QCoreApplication>

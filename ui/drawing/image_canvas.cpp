@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/drawing/image_canvas.h"
 
 #include "ui/drawing/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/drawing/painter_canvas.h"
 
 #include "ui/drawing/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/drawing/palette.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // How the canvases put float coordinates onto whole pixels, shared so that a picture

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/drawing/png_file.h"
 
 #include <QImageWriter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Pictures as PNG files, written the same way by the window and by quorvel-chart.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/text/clock.h"
 
 namespace ui {

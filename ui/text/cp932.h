@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The one border between QString and bytes: code page 932 (Shift-JIS, windows-31j).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The platform's code-page-932 converter behind ui/cp932's tables: Qt's "windows-31j"

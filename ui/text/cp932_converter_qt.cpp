@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/text/cp932_converter.h"
 
 #include <QStringDecoder>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/text/text_filter.h"
 
 #include <algorithm>

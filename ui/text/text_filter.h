@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // What a user may bring into a text field: no control characters. A line break pasted

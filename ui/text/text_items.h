@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Sequential text-file items, as the roster file is read and written: quoted or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/control_factory.h"
 
 #include "ui/widgets/byte_limited_edit.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/file_dialog.h"
 
 #include <QFileDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/form.h"
 
 #include "ui/drawing/fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The state a text field puts the Japanese input method in as it gains the focus: on,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/message_box.h"
 
 #include <QMessageBox>

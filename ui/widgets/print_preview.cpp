@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/print_preview.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/qt_translation.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // How ui::openDocument hands a file to the desktop: the platform's backend.

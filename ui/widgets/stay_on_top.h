@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // How a window is put on top of all others, or taken off, on the native window it has.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ui/widgets/stay_on_top.h"
 
 #include <QWindow>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The window's system menu (the menu of its title bar icon, Alt+Space), which Windows
