@@ -2,7 +2,10 @@
 #include "app/main_layout.h"
 
 #include "chart/month_chart.h"
+#include "ui/widgets/byte_limited_edit.h"
+#include "ui/widgets/form.h"
 
+#include <QAbstractButton>
 #include <array>
 
 namespace app {
@@ -37,7 +40,15 @@ constexpr ControlRow field(std::string_view name, int x, int y, int w, int h, QR
         .tabStop = true,
         .maxBytes = maxBytes,
         .inputMethod = inputMethod,
-        .narrowDigits = true};
+        .narrowDigits = true,
+        .shownPixels = 18};
+}
+
+// The limits start-up puts in force once the window is shown.
+constexpr ControlRow shownLimit(ControlRow row, int bytes)
+{
+    row.shownMaxBytes = bytes;
+    return row;
 }
 
 constexpr ControlRow label(std::string_view name, QStringView caption, int x, int y, int w,
@@ -53,12 +64,13 @@ constexpr ControlRow label(std::string_view name, QStringView caption, int x, in
         .points = points,
         .text = text,
         .back = kSilver,
-        .align = align};
+        .align = align,
+        .shownPixels = 14};
 }
 
 // Option buttons of both era groups: 16 high, 9 points.
-constexpr ControlRow option(std::string_view name, QStringView caption, int x, int y, int w,
-    QRgb text, std::string_view handler)
+constexpr ControlRow option(
+    std::string_view name, QStringView caption, int x, int y, int w, QRgb text)
 {
     return {.name = name,
         .kind = ControlKind::OptionButton,
@@ -70,7 +82,7 @@ constexpr ControlRow option(std::string_view name, QStringView caption, int x, i
         .points = 9,
         .text = text,
         .back = kSilver,
-        .handler = handler};
+        .shownPixels = 14};
 }
 
 constexpr ControlRow firstOfGroup(ControlRow row)
@@ -81,7 +93,7 @@ constexpr ControlRow firstOfGroup(ControlRow row)
 }
 
 constexpr ControlRow button(std::string_view name, QStringView caption, int x, int y, int w, int h,
-    double points, bool tabStop, std::string_view handler)
+    double points, bool tabStop)
 {
     return {.name = name,
         .kind = ControlKind::PushButton,
@@ -94,20 +106,21 @@ constexpr ControlRow button(std::string_view name, QStringView caption, int x, i
         .text = kBlack,
         .back = kSilver,
         .tabStop = tabStop,
-        .handler = handler};
+        .shownPixels = 16};
 }
 
 // The small "C" buttons use the proportional face.
-constexpr ControlRow clearButton(std::string_view name, int x, int y, std::string_view handler)
+constexpr ControlRow clearButton(std::string_view name, int x, int y)
 {
-    ControlRow row = button(name, u"C", x, y, 24, 24, 9, true, handler);
+    ControlRow row = button(name, u"C", x, y, 24, 24, 9, true);
     row.proportional = true;
     return row;
 }
 
 constexpr ControlRow nameField()
 {
-    ControlRow row = field("EDIT26", 368, 8, 152, 24, kBlue, Border::Sunken, 20, InputMethod::On);
+    ControlRow row = shownLimit(
+        field("EDIT26", 368, 8, 152, 24, kBlue, Border::Sunken, 20, InputMethod::On), 14);
     row.align = Align::Left;
     row.tabStop = false;
     row.noScroll = true;
@@ -117,42 +130,82 @@ constexpr ControlRow nameField()
 
 constexpr int kUnlimited = 32767;
 
+// Each control once, named for what it is; the table below gives their creation order.
+constexpr ControlRow kBirthYear = shownLimit(
+    field("EDIT1", 368, 56, 56, 24, kNavy, Border::Flat, 4, InputMethod::AlnumFull), 4);
+constexpr ControlRow kBirthMonth = shownLimit(
+    field("EDIT2", 456, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::Off), 2);
+constexpr ControlRow kBirthDay = shownLimit(
+    field("EDIT3", 528, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::AlnumFull), 2);
+constexpr ControlRow kShownYear = shownLimit(
+    field("EDIT4", 368, 104, 56, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off), 4);
+constexpr ControlRow kShownMonth = shownLimit(
+    field("EDIT5", 456, 104, 40, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off), 2);
+constexpr ControlRow kName = nameField();
+
+constexpr std::array<ControlRow, engine::kEraCount> kBirthEras {
+    firstOfGroup(option("RADIO1", u"西暦", 320, 40, 48, kNavy)),
+    option("RADIO2", u"平成", 432, 40, 56, kNavy),
+    option("RADIO3", u"昭和", 488, 40, 48, kNavy),
+    option("RADIO4", u"大正", 544, 40, 48, kNavy),
+    option("RADIO5", u"令和", 376, 40, 56, kNavy),
+};
+constexpr std::array<ControlRow, engine::kEraCount> kShownEras {
+    firstOfGroup(option("RADIO6", u"西暦", 320, 88, 56, kBlue)),
+    option("RADIO7", u"平成", 432, 88, 56, kBlue),
+    option("RADIO8", u"昭和", 488, 88, 48, kBlue),
+    option("RADIO9", u"大正", 544, 88, 48, kBlue),
+    option("RADIO10", u"令和", 376, 88, 48, kBlue),
+};
+
+constexpr ControlRow kShow = button("BUTTON1", u"表示", 232, 56, 80, 48, 10, true);
+constexpr ControlRow kPreviousMonth = button("BUTTON2", u"<<前月", 8, 56, 80, 48, 10, false);
+constexpr ControlRow kNextMonth = button("BUTTON3", u"翌月>>", 152, 56, 80, 48, 10, false);
+constexpr ControlRow kQuit = button("BUTTON4", u"終了", 248, 8, 64, 48, 10, false);
+constexpr ControlRow kClearAll = button("BUTTON5", u"クリア", 120, 8, 64, 48, 8, false);
+constexpr ControlRow kRoster = button("BUTTON10", u"誕生日データ", 8, 8, 112, 48, 10, false);
+constexpr ControlRow kManual = button("BUTTON11", u"ヘルプ", 184, 8, 64, 48, 9, false);
+constexpr ControlRow kThisMonth = button("BUTTON12", u"今月", 88, 56, 64, 48, 9, false);
+constexpr ControlRow kClearName = clearButton("BUTTON13", 536, 8);
+constexpr ControlRow kClearBirth = clearButton("BUTTON14", 600, 56);
+constexpr ControlRow kClearMonth = clearButton("BUTTON15", 536, 104);
+
 constexpr auto kControls = std::to_array<ControlRow>({
-    field("EDIT1", 368, 56, 56, 24, kNavy, Border::Flat, 4, InputMethod::AlnumFull),
-    field("EDIT2", 456, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::Off),
-    field("EDIT3", 528, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::AlnumFull),
+    kBirthYear,
+    kBirthMonth,
+    kBirthDay,
     label("TEXT2", u"誕生日", 312, 64, 56, 9, kNavy, Align::Right),
     label("TEXT3", u"年", 432, 64, 16, 10, kNavy, Align::Left),
     label("TEXT4", u"月", 504, 64, 16, 10, kNavy, Align::Left),
     label("TEXT5", u"日", 576, 64, 16, 10, kNavy, Align::Left),
-    firstOfGroup(option("RADIO1", u"西暦", 320, 40, 48, kNavy, "RADIO1_ON")),
-    option("RADIO2", u"平成", 432, 40, 56, kNavy, "RADIO2_ON"),
-    option("RADIO3", u"昭和", 488, 40, 48, kNavy, "RADIO3_ON"),
-    option("RADIO4", u"大正", 544, 40, 48, kNavy, "RADIO4_ON"),
-    option("RADIO5", u"令和", 376, 40, 56, kNavy, "RADIO5_ON"),
-    firstOfGroup(option("RADIO6", u"西暦", 320, 88, 56, kBlue, "RADIO6_ON")),
-    option("RADIO7", u"平成", 432, 88, 56, kBlue, "RADIO7_ON"),
-    option("RADIO8", u"昭和", 488, 88, 48, kBlue, "RADIO8_ON"),
-    option("RADIO9", u"大正", 544, 88, 48, kBlue, "RADIO9_ON"),
-    option("RADIO10", u"令和", 376, 88, 48, kBlue, "RADIO10_ON"),
-    field("EDIT4", 368, 104, 56, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off),
-    field("EDIT5", 456, 104, 40, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off),
-    clearButton("BUTTON15", 536, 104, "BUTTON15_ON"),
+    kBirthEras[0],
+    kBirthEras[1],
+    kBirthEras[2],
+    kBirthEras[3],
+    kBirthEras[4],
+    kShownEras[0],
+    kShownEras[1],
+    kShownEras[2],
+    kShownEras[3],
+    kShownEras[4],
+    kShownYear,
+    kShownMonth,
+    kClearMonth,
     label("TEXT1", u"表示", 328, 112, 32, 9, kBlue, Align::Right),
     label("TEXT6", u"年", 432, 112, 16, 10, kBlue, Align::Left),
     label("TEXT7", u"月", 504, 112, 24, 10, kBlue, Align::Left),
-    button("BUTTON1", u"表示", 232, 56, 80, 48, 10, true, "BUTTON1_ON"),
-    button("BUTTON2", u"<<前月", 8, 56, 80, 48, 10, false, "BUTTON2_ON"),
-    button("BUTTON3", u"翌月>>", 152, 56, 80, 48, 10, false, "BUTTON3_ON"),
-    button("BUTTON4", u"終了", 248, 8, 64, 48, 10, false, "BUTTON4_ON"),
-    button("BUTTON5", u"クリア", 120, 8, 64, 48, 8, false, "BUTTON5_ON"),
-    button("BUTTON10", u"誕生日データ", 8, 8, 112, 48, 10, false, "BUTTON10_ON"),
-    nameField(),
-    button("BUTTON11", u"ヘルプ", 184, 8, 64, 48, 9, false, "BUTTON11_ON"),
+    kShow,
+    kPreviousMonth,
+    kNextMonth,
+    kQuit,
+    kClearAll,
+    kRoster,
+    kName,
+    kManual,
     label("TEXT14", u"氏名", 312, 16, 48, 9, kBlue, Align::Right),
-    button("BUTTON12", u"今月", 88, 56, 64, 48, 9, false, "BUTTON12_ON"),
-    clearButton("BUTTON13", 536, 8, "BUTTON13_ON"),
-    clearButton("BUTTON14", 600, 56, "BUTTON14_ON"),
+    kThisMonth,
+    kClearName,
+    kClearBirth,
 });
 static_assert(kControls.size() == 35);
 
@@ -166,44 +219,6 @@ constexpr ui::WindowLayout kMainForm {
     .controls = kControls,
 };
 
-constexpr auto kStartup = std::to_array<StartupSetting>({
-    {"EDIT1", 4, 18},
-    {"EDIT2", 2, 18},
-    {"EDIT3", 2, 18},
-    {"EDIT4", 4, 18},
-    {"EDIT5", 2, 18},
-    {"EDIT26", 14, 18},
-    {"RADIO1", 0, 14},
-    {"RADIO2", 0, 14},
-    {"RADIO3", 0, 14},
-    {"RADIO4", 0, 14},
-    {"RADIO5", 0, 14},
-    {"RADIO6", 0, 14},
-    {"RADIO7", 0, 14},
-    {"RADIO8", 0, 14},
-    {"RADIO9", 0, 14},
-    {"RADIO10", 0, 14},
-    {"BUTTON1", 0, 16},
-    {"BUTTON2", 0, 16},
-    {"BUTTON3", 0, 16},
-    {"BUTTON4", 0, 16},
-    {"BUTTON5", 0, 16},
-    {"BUTTON10", 0, 16},
-    {"BUTTON11", 0, 16},
-    {"BUTTON12", 0, 16},
-    {"BUTTON13", 0, 16},
-    {"BUTTON14", 0, 16},
-    {"BUTTON15", 0, 16},
-    {"TEXT1", 0, 14},
-    {"TEXT2", 0, 14},
-    {"TEXT3", 0, 14},
-    {"TEXT4", 0, 14},
-    {"TEXT5", 0, 14},
-    {"TEXT6", 0, 14},
-    {"TEXT7", 0, 14},
-    {"TEXT14", 0, 14},
-});
-
 } // namespace
 
 const ui::WindowLayout &mainLayout()
@@ -211,9 +226,48 @@ const ui::WindowLayout &mainLayout()
     return kMainForm;
 }
 
-std::span<const StartupSetting> startupSettings()
+MainControls::MainControls(const ui::Form &form)
+    : birthYear(form.find<ui::ByteLimitedEdit>(kBirthYear.name))
+    , birthMonth(form.find<ui::ByteLimitedEdit>(kBirthMonth.name))
+    , birthDay(form.find<ui::ByteLimitedEdit>(kBirthDay.name))
+    , shownYear(form.find<ui::ByteLimitedEdit>(kShownYear.name))
+    , shownMonth(form.find<ui::ByteLimitedEdit>(kShownMonth.name))
+    , name(form.find<ui::ByteLimitedEdit>(kName.name))
+    , show(form.find<QAbstractButton>(kShow.name))
+    , previousMonth(form.find<QAbstractButton>(kPreviousMonth.name))
+    , nextMonth(form.find<QAbstractButton>(kNextMonth.name))
+    , thisMonth(form.find<QAbstractButton>(kThisMonth.name))
+    , quit(form.find<QAbstractButton>(kQuit.name))
+    , clearAll(form.find<QAbstractButton>(kClearAll.name))
+    , roster(form.find<QAbstractButton>(kRoster.name))
+    , manual(form.find<QAbstractButton>(kManual.name))
+    , clearName(form.find<QAbstractButton>(kClearName.name))
+    , clearBirth(form.find<QAbstractButton>(kClearBirth.name))
+    , clearMonth(form.find<QAbstractButton>(kClearMonth.name))
 {
-    return kStartup;
+    for (std::size_t i = 0; i < engine::kEraCount; ++i) {
+        birthEras[i] = &form.find<QAbstractButton>(kBirthEras[i].name);
+        shownEras[i] = &form.find<QAbstractButton>(kShownEras[i].name);
+    }
+}
+
+ui::ByteLimitedEdit *MainControls::field(engine::Field which) const
+{
+    switch (which) {
+    case engine::Field::None:
+        break;
+    case engine::Field::BirthYear:
+        return &birthYear;
+    case engine::Field::BirthMonth:
+        return &birthMonth;
+    case engine::Field::BirthDay:
+        return &birthDay;
+    case engine::Field::ShownYear:
+        return &shownYear;
+    case engine::Field::ShownMonth:
+        return &shownMonth;
+    }
+    return nullptr;
 }
 
 } // namespace app

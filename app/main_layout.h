@@ -1,28 +1,43 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The main window MAINFORM as data: the window, its 35 controls in creation order,
-// and the font sizes and text limits that start-up puts in force afterwards.
+// The main window MAINFORM as data: the window and its 35 controls in creation order,
+// with the font sizes and text limits that start-up puts in force once it is shown;
+// and the typed handles the commands work through.
 
+#include "engine/era.h"
+#include "engine/input_check.h"
 #include "ui/widgets/layout.h"
 
-#include <span>
-#include <string_view>
+#include <array>
+
+class QAbstractButton;
+
+namespace ui {
+class ByteLimitedEdit;
+class Form;
+} // namespace ui
 
 namespace app {
 
 const ui::WindowLayout &mainLayout();
 
-/// One control that start-up binds by name: the text limit it sets first (fields
-/// only), then the font size as a character height in pixels.
-struct StartupSetting
+/// The controls of a main window built from mainLayout().
+struct MainControls
 {
-    std::string_view name;
-    int maxBytes; ///< 0: the control takes no limit
-    int pixels;
-};
+    explicit MainControls(const ui::Form &form);
 
-/// In the order start-up applies them: EDIT1 {4, 18}, EDIT2 {2, 18}, … TEXT14 {0, 14}.
-std::span<const StartupSetting> startupSettings();
+    ui::ByteLimitedEdit &birthYear, &birthMonth, &birthDay;
+    ui::ByteLimitedEdit &shownYear, &shownMonth;
+    ui::ByteLimitedEdit &name;
+    /// 西暦, 平成, 昭和, 大正, 令和: in the order of engine::Era.
+    std::array<QAbstractButton *, engine::kEraCount> birthEras {}, shownEras {};
+    QAbstractButton &show, &previousMonth, &nextMonth, &thisMonth;
+    QAbstractButton &quit, &clearAll, &roster, &manual;
+    QAbstractButton &clearName, &clearBirth, &clearMonth; ///< the three "C" buttons
+
+    /// The field a check empties; nullptr for Field::None.
+    ui::ByteLimitedEdit *field(engine::Field which) const;
+};
 
 } // namespace app

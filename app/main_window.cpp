@@ -2,173 +2,183 @@
 #include "app/main_window.h"
 
 #include "app/failure.h"
-#include "app/main_layout.h"
 #include "chart/month_chart.h"
 #include "ui/text/clock.h"
-#include "ui/text/strings.h"
+#include "ui/widgets/byte_limited_edit.h"
 #include "ui/widgets/message_box.h"
 #include "ui/widgets/shell.h"
 
+#include <QAbstractButton>
 #include <QString>
 
 using namespace Qt::StringLiterals;
 
 namespace app {
 
-namespace names = engine::names;
 using engine::Era;
-using engine::RedrawRequest;
-using engine::RosterRequest;
+using engine::Step;
+
+namespace {
+
+std::optional<Era> checkedEra(const std::array<QAbstractButton *, engine::kEraCount> &buttons)
+{
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        if (buttons[i]->isChecked())
+            return static_cast<Era>(i);
+    }
+    return std::nullopt;
+}
+
+void checkEra(const std::array<QAbstractButton *, engine::kEraCount> &buttons, Era era)
+{
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        ui::setChecked(*buttons[i], i == static_cast<std::size_t>(era));
+}
+
+} // namespace
 
 MainWindow::MainWindow()
     : m_form(std::make_unique<ui::Form>(mainLayout(), /*withSurface=*/true))
-    , m_fields(*m_form)
-    , m_cycle(m_fields, *this)
+    , m_controls(*m_form)
+    , m_roster(std::make_unique<roster::RosterWindow>(*m_form))
     , m_chartMenu(*m_form)
 {
-    roster::RosterWindow::Hooks hooks;
-    hooks.fail = [] { Failure::raise(); };
-    hooks.setRosterRequest = [this](RosterRequest request) { m_cycle.setRosterRequest(request); };
-    hooks.afterEvent = [this] { m_cycle.afterEvent(); };
-    m_roster = std::make_unique<roster::RosterWindow>(*m_form, std::move(hooks));
-    bindProcedures();
+    connectCommands();
     // Closing through the frame ends the program at once, without a question.
     m_form->setCloseHandler([] { endProgram(EXIT_SUCCESS); });
 }
 
 MainWindow::~MainWindow() = default;
 
+void MainWindow::connectCommands()
+{
+    const MainControls &c = m_controls;
+    const auto on = [this](QAbstractButton &button, auto command) {
+        connect(&button, &QAbstractButton::clicked, this, command);
+    };
+    on(c.show, [this] { showChart(Step::AsEntered); });
+    on(c.previousMonth, [this] { showChart(Step::PreviousMonth); });
+    on(c.nextMonth, [this] { showChart(Step::NextMonth); });
+    on(c.thisMonth, &MainWindow::showCurrentMonth);
+    on(c.quit, &MainWindow::confirmQuit);
+    on(c.clearAll, &MainWindow::confirmClearAll);
+    on(c.roster, &MainWindow::openRoster);
+    on(c.manual, &MainWindow::openManual);
+    on(c.clearName, [this] { emptyFields({&m_controls.name}); });
+    on(c.clearBirth, [this] {
+        emptyFields({&m_controls.birthYear, &m_controls.birthMonth, &m_controls.birthDay});
+    });
+    on(c.clearMonth, [this] { emptyFields({&m_controls.shownYear, &m_controls.shownMonth}); });
+
+    for (std::size_t i = 0; i < engine::kEraCount; ++i) {
+        const auto era = static_cast<Era>(i);
+        const auto eraButton
+            = [this, era, &on](QAbstractButton *button, ui::ByteLimitedEdit &year) {
+                  on(*button, [this, era, &year] { selectYearEra(year, era); });
+                  // The year's length follows the checked era, however it came to be checked.
+                  connect(button, &QAbstractButton::toggled, this, [era, &year](bool checked) {
+                      if (checked)
+                          year.setMaxBytes(era == Era::Western ? 4 : 2);
+                  });
+              };
+        eraButton(c.birthEras[i], c.birthYear);
+        eraButton(c.shownEras[i], c.shownYear);
+    }
+
+    connect(m_roster.get(), &roster::RosterWindow::picked, this, &MainWindow::showPick);
+    connect(m_roster.get(), &roster::RosterWindow::failed, this, [] { Failure::raise(); });
+}
+
 void MainWindow::start()
 {
     m_form->showPlaced();
-    applyStartupSettings();
+    m_form->applyShownSettings();
     Failure::install(m_form.get(), [this] { m_roster->releaseOnTop(); });
-    m_cycle.setBirthEra(engine::birthEraCode(Era::Western));
-    m_cycle.setShownEra(engine::shownEraCode(Era::Western));
-    setCurrentMonth();
-    m_cycle.afterEvent();
+    chart::FieldTexts texts;
+    texts.showMonthOf(ui::Clock::today());
+    putShownMonth(texts);
+    clearChartArea();
 }
 
-void MainWindow::applyStartupSettings()
+chart::FieldTexts MainWindow::fieldTexts() const
 {
-    for (const StartupSetting &setting : startupSettings()) {
-        const QString name = ui::toQString(setting.name);
-        if (setting.maxBytes > 0)
-            m_form->setMaxBytes(name, setting.maxBytes);
-        if (setting.pixels > 0)
-            m_form->setFontPixelSize(name, setting.pixels);
+    const MainControls &c = m_controls;
+    chart::FieldTexts texts;
+    texts.birthYear = c.birthYear.text();
+    texts.birthMonth = c.birthMonth.text();
+    texts.birthDay = c.birthDay.text();
+    texts.birthEra = checkedEra(c.birthEras).value_or(Era::Western);
+    texts.shownYear = c.shownYear.text();
+    texts.shownMonth = c.shownMonth.text();
+    texts.shownEra = checkedEra(c.shownEras).value_or(Era::Western);
+    texts.name = c.name.text();
+    return texts;
+}
+
+void MainWindow::putBirthDate(const chart::FieldTexts &texts)
+{
+    checkEra(m_controls.birthEras, texts.birthEra);
+    m_controls.birthYear.setText(texts.birthYear);
+    m_controls.birthMonth.setText(texts.birthMonth);
+    m_controls.birthDay.setText(texts.birthDay);
+}
+
+void MainWindow::putShownMonth(const chart::FieldTexts &texts)
+{
+    m_controls.shownYear.setMaxBytes(texts.shownEra == Era::Western ? 4 : 2);
+    m_controls.shownMonth.setText(texts.shownMonth);
+    m_controls.shownYear.setText(texts.shownYear);
+    checkEra(m_controls.shownEras, texts.shownEra);
+}
+
+void MainWindow::showChart(Step step)
+{
+    chart::FieldTexts texts = fieldTexts();
+    const engine::CheckOutcome outcome = engine::check(texts.formInput(), step);
+    if (outcome.stepped) {
+        texts.showSteppedMonth(*outcome.stepped);
+        putShownMonth(texts);
     }
-}
-
-std::span<const MainWindow::Binding> MainWindow::bindings()
-{
-    using names::eraButton;
-    static constexpr Binding kBindings[] = {
-        {names::kShowProcedure, &MainWindow::showAsEntered},
-        {names::kPreviousMonthProcedure, &MainWindow::showPreviousMonth},
-        {names::kNextMonthProcedure, &MainWindow::showNextMonth},
-        {names::kQuitProcedure, &MainWindow::confirmQuit},
-        {names::kClearAllProcedure, &MainWindow::confirmClearAll},
-        {names::kRosterProcedure, &MainWindow::openRoster},
-        {names::kManualProcedure, &MainWindow::openManual},
-        {names::kThisMonthProcedure, &MainWindow::showCurrentMonth},
-        {names::kClearNameProcedure, &MainWindow::clearName},
-        {names::kClearBirthProcedure, &MainWindow::clearBirthDate},
-        {names::kClearMonthProcedure, &MainWindow::clearShownMonth},
-        {eraButton(names::kBirthEraProcedures, Era::Western),
-            &MainWindow::selectBirthEra<Era::Western>},
-        {eraButton(names::kBirthEraProcedures, Era::Heisei),
-            &MainWindow::selectBirthEra<Era::Heisei>},
-        {eraButton(names::kBirthEraProcedures, Era::Showa),
-            &MainWindow::selectBirthEra<Era::Showa>},
-        {eraButton(names::kBirthEraProcedures, Era::Taisho),
-            &MainWindow::selectBirthEra<Era::Taisho>},
-        {eraButton(names::kBirthEraProcedures, Era::Reiwa),
-            &MainWindow::selectBirthEra<Era::Reiwa>},
-        {eraButton(names::kShownEraProcedures, Era::Western),
-            &MainWindow::selectShownEra<Era::Western>},
-        {eraButton(names::kShownEraProcedures, Era::Heisei),
-            &MainWindow::selectShownEra<Era::Heisei>},
-        {eraButton(names::kShownEraProcedures, Era::Showa),
-            &MainWindow::selectShownEra<Era::Showa>},
-        {eraButton(names::kShownEraProcedures, Era::Taisho),
-            &MainWindow::selectShownEra<Era::Taisho>},
-        {eraButton(names::kShownEraProcedures, Era::Reiwa),
-            &MainWindow::selectShownEra<Era::Reiwa>},
-    };
-    return kBindings;
-}
-
-void MainWindow::bindProcedures()
-{
-    for (const Binding &binding : bindings())
-        m_form->setProcedure(
-            binding.procedure, [this, command = binding.command] { (this->*command)(); });
-    m_form->setAfterEvent([this] { m_cycle.afterEvent(); });
-}
-
-void MainWindow::setCurrentMonth()
-{
-    const auto [year, month] = ui::Clock::monthFieldTexts();
-    engine::showWesternMonth(m_fields, year.toStdString(), month.toStdString());
-}
-
-void MainWindow::showPersonThisMonth(const roster::RosterEntry &person)
-{
-    setCurrentMonth();
-    // The birth date is read as a Western year, the texts go in as typed.
-    m_fields.setChecked(names::kBirthEraButtons[0], true);
-    for (std::size_t i = 1; i < names::kBirthEraButtons.size(); ++i)
-        m_fields.setChecked(names::kBirthEraButtons[i], false);
-    const auto setText = [this](std::string_view field, const QString &text) {
-        m_form->setText(ui::toQString(field), text);
-    };
-    setText(names::kBirthYear, person.year);
-    setText(names::kBirthMonth, person.month);
-    setText(names::kBirthDay, person.day);
-    setText(names::kName, person.name);
+    if (ui::ByteLimitedEdit *refused = m_controls.field(outcome.rejected)) {
+        refused->setText(QString());
+        return;
+    }
+    const chart::ChartInput snapshot
+        = chart::chartInput(outcome.input, texts, chart::engineDate(ui::Clock::today()));
+    chart::redrawChart(m_form->surface(), snapshot);
+    m_chartMenu.setShown(snapshot);
+    m_form->update();
 }
 
 void MainWindow::showPick(const roster::RosterEntry &person)
 {
-    showPersonThisMonth(person);
+    const chart::FieldTexts texts = chart::pickedPerson(
+        person.name, person.year, person.month, person.day, ui::Clock::today());
+    putShownMonth(texts);
+    putBirthDate(texts);
+    m_controls.name.setText(texts.name);
     m_form->hide();
     m_form->show();
-    m_cycle.setRosterRedrawFlag();
     ui::ImageCanvas &surface = m_form->surface();
     surface.clear();
     chart::clearChartArea(surface, chart::kPickArea);
     m_chartMenu.setShown(std::nullopt);
     m_form->update();
+    showChart(Step::AsEntered);
 }
 
-void MainWindow::selectYearEra(std::string_view yearField, Era era)
+void MainWindow::selectYearEra(ui::ByteLimitedEdit &yearField, Era era)
 {
     const bool western = era == Era::Western;
     if (!western)
-        m_fields.setText(yearField, "");
-    m_fields.setMaxBytes(yearField, western ? 4 : 2);
+        yearField.setText(QString());
+    yearField.setMaxBytes(western ? 4 : 2);
 }
 
-void MainWindow::emptyFields(std::initializer_list<std::string_view> fields)
+void MainWindow::emptyFields(std::initializer_list<ui::ByteLimitedEdit *> fields)
 {
-    for (std::string_view field : fields)
-        m_fields.setText(field, "");
-}
-
-void MainWindow::showAsEntered()
-{
-    m_cycle.setRedrawRequest(RedrawRequest::AsEntered);
-}
-
-void MainWindow::showPreviousMonth()
-{
-    m_cycle.setRedrawRequest(RedrawRequest::PreviousMonth);
-}
-
-void MainWindow::showNextMonth()
-{
-    m_cycle.setRedrawRequest(RedrawRequest::NextMonth);
+    for (ui::ByteLimitedEdit *field : fields)
+        field->setText(QString());
 }
 
 void MainWindow::confirmQuit()
@@ -189,8 +199,8 @@ void MainWindow::confirmClearAll()
     m_form->surface().clear();
     m_chartMenu.setShown(std::nullopt);
     m_form->update();
-    emptyFields({names::kBirthYear, names::kBirthMonth, names::kBirthDay, names::kShownYear,
-        names::kShownMonth, names::kName});
+    const MainControls &c = m_controls;
+    emptyFields({&c.birthYear, &c.birthMonth, &c.birthDay, &c.shownYear, &c.shownMonth, &c.name});
 }
 
 void MainWindow::openRoster()
@@ -206,63 +216,16 @@ void MainWindow::openManual()
 
 void MainWindow::showCurrentMonth()
 {
-    m_cycle.setRedrawRequest(RedrawRequest::AsEntered);
-    setCurrentMonth();
-}
-
-void MainWindow::clearName()
-{
-    emptyFields({names::kName});
-}
-
-void MainWindow::clearBirthDate()
-{
-    emptyFields({names::kBirthYear, names::kBirthMonth, names::kBirthDay});
-}
-
-void MainWindow::clearShownMonth()
-{
-    emptyFields({names::kShownYear, names::kShownMonth});
-}
-
-chart::FieldTexts MainWindow::fieldTexts() const
-{
-    const auto text = [this](std::string_view field) { return m_form->text(ui::toQString(field)); };
-    chart::FieldTexts texts;
-    texts.birthYear = text(names::kBirthYear);
-    texts.birthMonth = text(names::kBirthMonth);
-    texts.birthDay = text(names::kBirthDay);
-    texts.birthEra = engine::checkedEra(m_fields, names::kBirthEraButtons).value_or(Era::Western);
-    texts.shownYear = text(names::kShownYear);
-    texts.shownMonth = text(names::kShownMonth);
-    texts.shownEra = engine::checkedEra(m_fields, names::kShownEraButtons).value_or(Era::Western);
-    texts.name = text(names::kName);
-    return texts;
+    chart::FieldTexts texts = fieldTexts();
+    texts.showMonthOf(ui::Clock::today());
+    putShownMonth(texts);
+    showChart(Step::AsEntered);
 }
 
 void MainWindow::clearChartArea()
 {
     chart::clearChartArea(m_form->surface());
     m_form->update();
-}
-
-void MainWindow::drawChart(const engine::CheckedInput &input)
-{
-    const chart::ChartInput snapshot
-        = chart::chartInput(input, fieldTexts(), ui::Clock::todayText());
-    chart::redrawChart(m_form->surface(), snapshot);
-    m_chartMenu.setShown(snapshot);
-    m_form->update();
-}
-
-void MainWindow::rosterCommand(RosterRequest request)
-{
-    if (request == RosterRequest::ClearRow)
-        m_roster->clearCommand();
-    else if (request == RosterRequest::SaveAndPick) {
-        if (const std::optional<roster::RosterEntry> person = m_roster->saveAndPick())
-            showPick(*person);
-    }
 }
 
 } // namespace app

@@ -64,7 +64,7 @@ void drawDaySummary(ui::Canvas &canvas, const ChartInput &input)
     drawGreeting(canvas, input);
     const engine::CheckedInput &in = input.checked;
     const float count = dayCount({in.birthYear, in.birthMonth, in.birthDay}, input.today);
-    canvas.drawText(summaryText(count, input.todayText), 10, 123, kSummaryColour);
+    canvas.drawText(summaryText(count, input.todayText()), 10, 123, kSummaryColour);
 }
 
 } // namespace chart

@@ -60,11 +60,8 @@ chart::FieldTexts fieldTexts(
 {
     chart::FieldTexts texts;
     if (person) {
-        // As 選択・保存 puts them: the texts unchanged, read as a Western year.
-        texts.birthYear = person->year;
-        texts.birthMonth = person->month;
-        texts.birthDay = person->day;
-        texts.birthEra = engine::Era::Western;
+        // As 選択・保存 puts them.
+        texts = chart::pickedPerson(person->name, person->year, person->month, person->day, today);
     } else {
         texts.birthYear = line.birth->year;
         texts.birthMonth = line.birth->month;
@@ -76,10 +73,7 @@ chart::FieldTexts fieldTexts(
         texts.shownMonth = line.month->month;
         texts.shownEra = line.month->era;
     } else {
-        // Today's month as 今月 fills it: four-digit year, month without a leading zero.
-        texts.shownYear = u"%1"_s.arg(today.year(), 4, 10, QChar(u'0'));
-        texts.shownMonth = QString::number(today.month());
-        texts.shownEra = engine::Era::Western;
+        texts.showMonthOf(today);
     }
     texts.name = line.name ? *line.name : person ? person->name : QString();
     return texts;
@@ -190,9 +184,6 @@ int runChartProgram(const QStringList &arguments, const QDateTime &localNow, QIO
     }
 
     const QDate today = line.today.value_or(localToday);
-    const QString todayText = u"%1/%2/%3"_s.arg(today.year(), 4, 10, QChar(u'0'))
-                                  .arg(today.month(), 2, 10, QChar(u'0'))
-                                  .arg(today.day(), 2, 10, QChar(u'0'));
 
     const chart::FieldTexts texts = fieldTexts(line, person, today);
     const CheckedRequest request = checkFields(texts);
@@ -200,7 +191,8 @@ int runChartProgram(const QStringList &arguments, const QDateTime &localNow, QIO
         write(err, kProgram % request.refusal->message() % u'\n');
         return kInputRefused;
     }
-    const chart::ChartInput input = chart::chartInput(*request.input, texts, todayText);
+    const chart::ChartInput input
+        = chart::chartInput(*request.input, texts, chart::engineDate(today));
 
     return writeOutputs(line, input, localNow, out, err, beforeDrawing);
 }

@@ -83,7 +83,7 @@ MonthReport buildReport(const chart::ChartInput &input)
     const engine::CheckedInput &in = input.checked;
     MonthReport report;
     report.input = in;
-    report.todayText = input.todayText;
+    report.todayText = input.todayText();
     const engine::MonthWalk month(in);
     report.monthLength = month.length();
     report.daysSinceBirthDay1 = month.daysSinceBirthDay1();
@@ -112,7 +112,7 @@ MonthReport buildReport(const chart::ChartInput &input)
         report.days[d].rows = rows[d];
 
     report.summary = chart::summaryText(
-        chart::dayCount({in.birthYear, in.birthMonth, in.birthDay}, input.today), input.todayText);
+        chart::dayCount({in.birthYear, in.birthMonth, in.birthDay}, input.today), input.todayText());
     if (chart::greetingDue(input))
         report.greeting = chart::greetingText(input.name);
     return report;

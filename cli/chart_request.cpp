@@ -4,32 +4,19 @@
 #include "cli/command_line.h"
 #include "engine/calendar.h"
 
-#include <array>
-#include <cmath>
-
 using namespace Qt::StringLiterals;
 
 namespace cli {
 
 namespace {
 
-// The ranges of the era table, as text for the messages (the checks keep the numbers).
-constexpr std::array<QStringView, engine::kEraCount> kEraRanges {
-    u"1 or later", u"1 or later", u"1–63", u"1–15", u"1–45"};
-
-float numberOf(const QString &text)
-{
-    return engine::parseNumber(text.toStdString());
-}
-
 QString numberString(float value)
 {
     return QString::fromStdString(engine::numberText(value));
 }
 
-QString yearValue(const QString &year, int eraCode)
+QString yearValue(const QString &year, engine::Era era)
 {
-    const engine::Era era = engine::eraOfCode(eraCode);
     return era == engine::Era::Western ? year : eraName(era) % year;
 }
 
@@ -39,87 +26,68 @@ QString monthValue(float year, float month)
     return numberString(year) % u'-' % (month < 10.0f ? u"0"_s : QString()) % numberString(month);
 }
 
-/// The reason when a year fails before it is converted; empty when the year itself passes.
-QString yearReason(int eraCode, float eraYear)
+QString eraReason(engine::Era era, float lastYear)
 {
-    if (!std::isfinite(eraYear) || !engine::eraYearAccepted(eraCode, eraYear)) {
-        const engine::Era era = engine::eraOfCode(eraCode);
-        if (era == engine::Era::Western)
-            return u"not a year (1 or later)"_s;
-        return u"out of range for "_s % eraName(era) % u" ("_s
-            % kEraRanges[static_cast<std::size_t>(era)] % u')';
+    if (era == engine::Era::Western)
+        return u"not a year (1 or later)"_s;
+    const QString range = lastYear > 0 ? u"1–"_s % numberString(lastYear) : u"1 or later"_s;
+    return u"out of range for "_s % eraName(era) % u" ("_s % range % u')';
+}
+
+QString reasonText(const engine::CheckOutcome &outcome, engine::Era era)
+{
+    const engine::CheckedInput &in = outcome.input;
+    switch (outcome.reason) {
+    case engine::Reason::None:
+        break;
+    case engine::Reason::NotInEra:
+        return eraReason(era, outcome.bound);
+    case engine::Reason::PastLargestYear:
+        return u"later than the year "_s % numberString(outcome.bound);
+    case engine::Reason::BeforeBirthMonth:
+        return u"the month "_s % monthValue(in.shownYear, in.shownMonth)
+            % u" is before the birth month "_s % monthValue(in.birthYear, in.birthMonth);
+    case engine::Reason::TooFarApart:
+        return u"more than "_s % numberString(outcome.bound) % u" years after the birth year "_s
+            % numberString(in.birthYear);
+    case engine::Reason::BeforeBirthYear:
+        return u"before the birth year "_s % numberString(in.birthYear);
+    case engine::Reason::NotAMonth:
+        return u"not a month (1–12)"_s;
+    case engine::Reason::NotADay:
+        return u"not a day of "_s % monthValue(in.birthYear, in.birthMonth) % u" (1–"_s
+            % numberString(outcome.bound) % u')';
     }
     return {};
 }
 
-// The checks hold years to four digits: larger ones would lose days in the counts.
-const QString kTooLate = u"later than the year 9999"_s;
-
-/// Why a birth year in range was refused: too late, or after the month shown.
-QString birthYearReason(const engine::RawInput &raw)
-{
-    const float birthYear = engine::westernYear(raw.birthEra, raw.birthYear);
-    const float shownYear = engine::westernYear(raw.shownEra, raw.shownYear);
-    // The birth year is also emptied when the month shown lies before the birth
-    // month; showing the birth month itself tells the two apart.
-    engine::RawInput probe = raw;
-    probe.shownEra = engine::shownEraCode(engine::Era::Western);
-    probe.shownYear = birthYear;
-    probe.shownMonth = raw.birthMonth;
-    if (engine::checkInput(probe).rejected == engine::Field::BirthYear)
-        return kTooLate;
-    return u"the month "_s % monthValue(shownYear, raw.shownMonth)
-        % u" is before the birth month "_s % monthValue(birthYear, raw.birthMonth);
-}
-
-/// Why a displayed year in range was refused: too far from the birth year, or too late.
-QString shownYearReason(const engine::RawInput &raw)
-{
-    const float birthYear = engine::westernYear(raw.birthEra, raw.birthYear);
-    const float apart = engine::westernYear(raw.shownEra, raw.shownYear) - birthYear;
-    if (apart > 1028.0f)
-        return u"more than 1028 years after the birth year "_s % numberString(birthYear);
-    if (apart < 0.0f)
-        return u"before the birth year "_s % numberString(birthYear);
-    return kTooLate;
-}
-
-Refusal explain(const engine::RawInput &raw, const chart::FieldTexts &texts, engine::Field field)
+Refusal explain(const engine::CheckOutcome &outcome, const chart::FieldTexts &texts)
 {
     Refusal refusal;
-    refusal.field = field;
-    switch (field) {
+    refusal.field = outcome.rejected;
+    engine::Era era = engine::Era::Western;
+    switch (outcome.rejected) {
     case engine::Field::None:
         break;
     case engine::Field::BirthYear:
-        refusal.value = yearValue(texts.birthYear, raw.birthEra);
-        refusal.reason = yearReason(raw.birthEra, raw.birthYear);
-        if (refusal.reason.isEmpty())
-            refusal.reason = birthYearReason(raw);
+        era = texts.birthEra;
+        refusal.value = yearValue(texts.birthYear, era);
         break;
     case engine::Field::BirthMonth:
         refusal.value = texts.birthMonth;
-        refusal.reason = u"not a month (1–12)"_s;
         break;
-    case engine::Field::BirthDay: {
+    case engine::Field::BirthDay:
         refusal.value = texts.birthDay;
-        const float birthYear = engine::westernYear(raw.birthEra, raw.birthYear);
-        const float length = engine::monthLength(birthYear, raw.birthMonth);
-        refusal.reason = u"not a day of "_s % monthValue(birthYear, raw.birthMonth) % u" (1–"_s
-            % numberString(length) % u')';
         break;
-    }
     case engine::Field::ShownYear:
-        refusal.value = yearValue(texts.shownYear, raw.shownEra);
-        refusal.reason = yearReason(raw.shownEra, raw.shownYear);
-        if (refusal.reason.isEmpty())
-            refusal.reason = shownYearReason(raw);
+        era = texts.shownEra;
+        refusal.value = yearValue(texts.shownYear, era);
         break;
     case engine::Field::ShownMonth:
         refusal.value = texts.shownMonth;
-        refusal.reason = u"not a month (1–12)"_s;
         break;
     }
+    refusal.reason = reasonText(outcome, era);
     return refusal;
 }
 
@@ -152,22 +120,12 @@ QString Refusal::message() const
 
 CheckedRequest checkFields(const chart::FieldTexts &texts)
 {
-    engine::RawInput raw;
-    raw.birthYear = numberOf(texts.birthYear);
-    raw.birthMonth = numberOf(texts.birthMonth);
-    raw.birthDay = numberOf(texts.birthDay);
-    raw.shownYear = numberOf(texts.shownYear);
-    raw.shownMonth = numberOf(texts.shownMonth);
-    raw.birthEra = engine::birthEraCode(texts.birthEra);
-    raw.shownEra = engine::shownEraCode(texts.shownEra);
-    raw.request = engine::RedrawRequest::AsEntered;
-
     CheckedRequest request;
-    const engine::CheckOutcome outcome = engine::checkInput(raw);
+    const engine::CheckOutcome outcome = engine::check(texts.formInput(), engine::Step::AsEntered);
     if (outcome.rejected == engine::Field::None)
         request.input = outcome.input;
     else
-        request.refusal = explain(raw, texts, outcome.rejected);
+        request.refusal = explain(outcome, texts);
     return request;
 }
 

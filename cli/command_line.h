@@ -4,7 +4,7 @@
 // The arguments of quorvel-chart, read into one value. Only the form of each argument is
 // checked here; whether a date is acceptable is for the window's own checks to say.
 
-#include "engine/control_names.h"
+#include "engine/era.h"
 #include "export/day_events.h"
 
 #include <QDate>

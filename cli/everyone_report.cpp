@@ -35,22 +35,17 @@ PersonDay personOn(const roster::RosterEntry &entry, int number, const QDate &da
     PersonDay person;
     person.entry = number;
     person.name = entry.name;
-    // As 選択・保存 puts them: the texts unchanged, read as a Western year.
-    chart::FieldTexts texts;
-    texts.birthYear = entry.year;
-    texts.birthMonth = entry.month;
-    texts.birthDay = entry.day;
-    texts.shownYear = u"%1"_s.arg(date.year(), 4, 10, QChar(u'0'));
-    texts.shownMonth = QString::number(date.month());
-    texts.name = entry.name;
+    // As 選択・保存 puts them.
+    const chart::FieldTexts texts
+        = chart::pickedPerson(entry.name, entry.year, entry.month, entry.day, date);
     const CheckedRequest request = checkFields(texts);
     if (!request.input) {
         person.refusal = request.refusal;
         return person;
     }
     const engine::CheckedInput &in = *request.input;
-    const engine::Date today {float(date.year()), float(date.month()), float(date.day())};
-    person.dayCount = chart::dayCount({in.birthYear, in.birthMonth, in.birthDay}, today);
+    person.dayCount
+        = chart::dayCount({in.birthYear, in.birthMonth, in.birthDay}, chart::engineDate(date));
     person.rows = engine::MonthWalk(in).dayRows().at(static_cast<std::size_t>(date.day() - 1));
     return person;
 }

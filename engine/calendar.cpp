@@ -79,8 +79,13 @@ bool eraYearAccepted(int eraCode, float eraYear)
 {
     if (!(eraYear >= 1.0f))
         return false;
-    const float last = kEraLastYears[eraIndex(eraCode)];
+    const float last = eraLastYear(eraCode);
     return last == 0.0f || eraYear <= last;
+}
+
+float eraLastYear(int eraCode)
+{
+    return kEraLastYears[eraIndex(eraCode)];
 }
 
 float westernYear(int eraCode, float eraYear)

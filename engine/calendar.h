@@ -4,7 +4,7 @@
 // Calendar arithmetic. Every value is a single-precision float, as the program keeps
 // all its numbers; each stored intermediate is rounded to float.
 
-#include "engine/control_names.h"
+#include "engine/era.h"
 
 #include <string>
 #include <string_view>
@@ -24,6 +24,8 @@ float eraOffset(int eraCode);
 /// Whether an era year lies in the accepted range: 西暦 and 平成 Y ≥ 1, 昭和 1–63,
 /// 大正 1–15, 令和 1–45.
 bool eraYearAccepted(int eraCode, float eraYear);
+/// The era's last accepted year: 63 for 昭和, 15 for 大正, 45 for 令和; 0 where it has none.
+float eraLastYear(int eraCode);
 /// (Y − 1) + first Western year of the era; 平成 1 → 1989.
 float westernYear(int eraCode, float eraYear);
 

@@ -65,11 +65,10 @@ std::vector<engine::CheckedInput> monthsFrom(const engine::CheckedInput &shown, 
             || raw.shownYear * 12 + raw.shownMonth > kLastYear * 12 + kLastMonth)
             break;
         months.push_back(outcome.input);
-        raw.shownMonth = raw.shownMonth + 1.0f;
-        if (raw.shownMonth > 12.0f) {
-            raw.shownMonth = 1.0f;
-            raw.shownYear = raw.shownYear + 1.0f;
-        }
+        const engine::YearMonth next
+            = engine::stepMonth({raw.shownYear, raw.shownMonth}, engine::Step::NextMonth);
+        raw.shownYear = next.year;
+        raw.shownMonth = next.month;
     }
     return months;
 }

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "roster/roster_layout.h"
 
+#include "ui/widgets/byte_limited_edit.h"
+#include "ui/widgets/form.h"
+
+#include <QAbstractButton>
 #include <array>
 
 namespace roster {
@@ -22,18 +26,72 @@ constexpr int rowY(int row)
     return 32 * row;
 }
 
-constexpr ControlRow option(std::string_view name, QStringView caption, int row)
+// A control's name, made at compile time from its kind and number: "EDIT27".
+struct ControlName
 {
-    return {.name = name,
+    char text[10] {};
+    char16_t caption[10] {};
+    std::size_t size = 0;
+
+    constexpr ControlName() = default;
+    constexpr ControlName(std::string_view kind, int number)
+    {
+        std::size_t n = 0;
+        for (char c : kind)
+            text[n++] = c;
+        const std::size_t digits = number >= 10 ? 2 : 1;
+        for (std::size_t d = digits; d > 0; --d, number /= 10)
+            text[n + d - 1] = char('0' + number % 10);
+        n += digits;
+        size = n;
+        for (std::size_t i = 0; i < n; ++i)
+            caption[i] = char16_t(text[i]);
+    }
+    constexpr std::string_view name() const { return {text, size}; }
+    constexpr QStringView shown() const { return {caption, qsizetype(size)}; }
+};
+
+// Rows 1–5 number their fields a column at a time (names EDIT6–10, years EDIT11–15,
+// months EDIT16–20, days EDIT21–25); rows 6–10 go on from EDIT27, four to a row.
+constexpr int fieldNumber(int row, int column)
+{
+    return row <= 5 ? 6 + 5 * column + (row - 1) : 27 + 4 * (row - 6) + column;
+}
+
+struct RowNames
+{
+    ControlName option, name, year, month, day;
+};
+
+constexpr auto kRowNames = [] {
+    std::array<RowNames, 10> rows {};
+    for (int k = 1; k <= 10; ++k) {
+        rows[std::size_t(k - 1)] = {{"RADIO", 10 + k}, {"EDIT", fieldNumber(k, 0)},
+            {"EDIT", fieldNumber(k, 1)}, {"EDIT", fieldNumber(k, 2)}, {"EDIT", fieldNumber(k, 3)}};
+    }
+    return rows;
+}();
+
+constexpr const RowNames &rowNames(int row)
+{
+    return kRowNames[std::size_t(row - 1)];
+}
+
+// The caption is the name; the button is too narrow to show it.
+constexpr ControlRow option(int row)
+{
+    const ControlName &name = rowNames(row).option;
+    return {.name = name.name(),
         .kind = ControlKind::OptionButton,
-        .caption = caption,
+        .caption = name.shown(),
         .x = 16,
         .y = rowY(row),
         .w = 16,
         .h = 24,
         .points = 10,
         .text = kBlack,
-        .back = kSilver};
+        .back = kSilver,
+        .shownPixels = row > 5 ? 14 : 0};
 }
 
 constexpr ControlRow field(std::string_view name, int x, int w, int row, double points, Align align,
@@ -53,12 +111,14 @@ constexpr ControlRow field(std::string_view name, int x, int w, int row, double 
         .border = Border::Sunken,
         .tabStop = true,
         .maxBytes = maxBytes,
-        .inputMethod = inputMethod};
+        .inputMethod = inputMethod,
+        .shownPixels = 18};
 }
 
-constexpr ControlRow nameField(std::string_view name, int row, double points = 10)
+constexpr ControlRow nameField(int row, double points = 10)
 {
-    return field(name, 40, 144, row, points, Align::Centre, 14, InputMethod::On);
+    return field(
+        rowNames(row).name.name(), 40, 144, row, points, Align::Centre, 14, InputMethod::On);
 }
 
 // Year, month and day fields hold numbers.
@@ -68,9 +128,10 @@ constexpr ControlRow numberField(ControlRow row)
     return row;
 }
 
-constexpr ControlRow yearField(std::string_view name, int row, double points = 10)
+constexpr ControlRow yearField(int row, double points = 10)
 {
-    return numberField(field(name, 200, 80, row, points, Align::Right, 4, InputMethod::AlnumFull));
+    return numberField(field(
+        rowNames(row).year.name(), 200, 80, row, points, Align::Right, 4, InputMethod::AlnumFull));
 }
 
 // The month and day fields of rows 2 and 7 keep the input method off.
@@ -79,14 +140,16 @@ constexpr InputMethod dateInputMethod(int row)
     return row == 2 || row == 7 ? InputMethod::Off : InputMethod::AlnumFull;
 }
 
-constexpr ControlRow monthField(std::string_view name, int row, double points = 10)
+constexpr ControlRow monthField(int row, double points = 10)
 {
-    return numberField(field(name, 296, 48, row, points, Align::Right, 2, dateInputMethod(row)));
+    return numberField(field(
+        rowNames(row).month.name(), 296, 48, row, points, Align::Right, 2, dateInputMethod(row)));
 }
 
-constexpr ControlRow dayField(std::string_view name, int row, double points = 10)
+constexpr ControlRow dayField(int row, double points = 10)
 {
-    return numberField(field(name, 360, 48, row, points, Align::Right, 2, dateInputMethod(row)));
+    return numberField(field(
+        rowNames(row).day.name(), 360, 48, row, points, Align::Right, 2, dateInputMethod(row)));
 }
 
 constexpr ControlRow label(std::string_view name, QStringView caption, int x, int w, Align align)
@@ -104,8 +167,7 @@ constexpr ControlRow label(std::string_view name, QStringView caption, int x, in
         .align = align};
 }
 
-constexpr ControlRow button(std::string_view name, QStringView caption, int x, int w, bool tabStop,
-    std::string_view handler)
+constexpr ControlRow button(std::string_view name, QStringView caption, int x, int w, bool tabStop)
 {
     return {.name = name,
         .kind = ControlKind::PushButton,
@@ -118,12 +180,12 @@ constexpr ControlRow button(std::string_view name, QStringView caption, int x, i
         .text = kBlack,
         .back = kSilver,
         .tabStop = tabStop,
-        .handler = handler};
+        .shownPixels = 16};
 }
 
 constexpr ControlRow firstOption()
 {
-    ControlRow row = option("RADIO11", u"RADIO11", 1);
+    ControlRow row = option(1);
     row.groupStart = true;
     row.checked = true;
     return row;
@@ -132,7 +194,7 @@ constexpr ControlRow firstOption()
 // EDIT6 ends the option buttons' group; on a text field that is all the flag means.
 constexpr ControlRow firstNameField()
 {
-    ControlRow row = nameField("EDIT6", 1, 12);
+    ControlRow row = nameField(1, 12);
     row.groupStart = true;
     return row;
 }
@@ -144,63 +206,66 @@ constexpr ControlRow boldHeader()
     return row;
 }
 
+constexpr ControlRow kClearRow = button("BUTTON8", u"クリア", 40, 144, false);
+constexpr ControlRow kSaveAndPick = button("BUTTON9", u"選択・保存", 200, 200, true);
+
 constexpr auto kControls = std::to_array<ControlRow>({
     firstOption(),
-    option("RADIO12", u"RADIO12", 2),
-    option("RADIO13", u"RADIO13", 3),
-    option("RADIO14", u"RADIO14", 4),
-    option("RADIO15", u"RADIO15", 5),
-    option("RADIO16", u"RADIO16", 6),
-    option("RADIO17", u"RADIO17", 7),
-    option("RADIO18", u"RADIO18", 8),
-    option("RADIO19", u"RADIO19", 9),
-    option("RADIO20", u"RADIO20", 10),
+    option(2),
+    option(3),
+    option(4),
+    option(5),
+    option(6),
+    option(7),
+    option(8),
+    option(9),
+    option(10),
     firstNameField(),
-    yearField("EDIT11", 1, 14),
-    monthField("EDIT16", 1),
-    dayField("EDIT21", 1),
-    nameField("EDIT7", 2),
-    yearField("EDIT12", 2),
-    monthField("EDIT17", 2),
+    yearField(1, 14),
+    monthField(1),
+    dayField(1),
+    nameField(2),
+    yearField(2),
+    monthField(2),
     boldHeader(),
     label("TEXT15", u"【月】", 288, 64, Align::Centre),
     label("TEXT16", u"【日】", 352, 64, Align::Centre),
-    dayField("EDIT22", 2),
-    nameField("EDIT8", 3),
-    yearField("EDIT13", 3),
-    monthField("EDIT18", 3),
-    dayField("EDIT23", 3),
-    nameField("EDIT9", 4),
-    yearField("EDIT14", 4),
-    monthField("EDIT19", 4),
-    dayField("EDIT24", 4),
-    nameField("EDIT10", 5),
-    yearField("EDIT15", 5),
-    monthField("EDIT20", 5),
-    dayField("EDIT25", 5),
-    button("BUTTON8", u"クリア", 40, 144, false, "BUTTON8_ON"),
-    button("BUTTON9", u"選択・保存", 200, 200, true, "BUTTON9_ON"),
+    dayField(2),
+    nameField(3),
+    yearField(3),
+    monthField(3),
+    dayField(3),
+    nameField(4),
+    yearField(4),
+    monthField(4),
+    dayField(4),
+    nameField(5),
+    yearField(5),
+    monthField(5),
+    dayField(5),
+    kClearRow,
+    kSaveAndPick,
     label("TEXT17", u"西暦【年】", 200, 88, Align::Left),
-    nameField("EDIT27", 6, 14),
-    yearField("EDIT28", 6, 14),
-    monthField("EDIT29", 6),
-    dayField("EDIT30", 6),
-    nameField("EDIT31", 7),
-    yearField("EDIT32", 7),
-    monthField("EDIT33", 7, 12),
-    dayField("EDIT34", 7),
-    nameField("EDIT35", 8),
-    yearField("EDIT36", 8),
-    monthField("EDIT37", 8, 12),
-    dayField("EDIT38", 8),
-    nameField("EDIT39", 9),
-    yearField("EDIT40", 9),
-    monthField("EDIT41", 9),
-    dayField("EDIT42", 9),
-    nameField("EDIT43", 10),
-    yearField("EDIT44", 10),
-    monthField("EDIT45", 10),
-    dayField("EDIT46", 10),
+    nameField(6, 14),
+    yearField(6, 14),
+    monthField(6),
+    dayField(6),
+    nameField(7),
+    yearField(7),
+    monthField(7, 12),
+    dayField(7),
+    nameField(8),
+    yearField(8),
+    monthField(8, 12),
+    dayField(8),
+    nameField(9),
+    yearField(9),
+    monthField(9),
+    dayField(9),
+    nameField(10),
+    yearField(10),
+    monthField(10),
+    dayField(10),
 });
 static_assert(kControls.size() == 56);
 
@@ -214,70 +279,6 @@ constexpr ui::WindowLayout kForm2 {
     .controls = kControls,
 };
 
-constexpr auto kOpeningFonts = std::to_array<FontSetting>({
-    {"RADIO16", 14},
-    {"RADIO17", 14},
-    {"RADIO18", 14},
-    {"RADIO19", 14},
-    {"RADIO20", 14},
-    {"EDIT6", 18},
-    {"EDIT7", 18},
-    {"EDIT8", 18},
-    {"EDIT9", 18},
-    {"EDIT10", 18},
-    {"EDIT11", 18},
-    {"EDIT12", 18},
-    {"EDIT13", 18},
-    {"EDIT14", 18},
-    {"EDIT15", 18},
-    {"EDIT16", 18},
-    {"EDIT17", 18},
-    {"EDIT18", 18},
-    {"EDIT19", 18},
-    {"EDIT20", 18},
-    {"EDIT21", 18},
-    {"EDIT22", 18},
-    {"EDIT23", 18},
-    {"EDIT24", 18},
-    {"EDIT25", 18},
-    {"EDIT27", 18},
-    {"EDIT28", 18},
-    {"EDIT29", 18},
-    {"EDIT30", 18},
-    {"EDIT31", 18},
-    {"EDIT32", 18},
-    {"EDIT33", 18},
-    {"EDIT34", 18},
-    {"EDIT35", 18},
-    {"EDIT36", 18},
-    {"EDIT37", 18},
-    {"EDIT38", 18},
-    {"EDIT39", 18},
-    {"EDIT40", 18},
-    {"EDIT41", 18},
-    {"EDIT42", 18},
-    {"EDIT43", 18},
-    {"EDIT44", 18},
-    {"EDIT45", 18},
-    {"EDIT46", 18},
-    {"BUTTON8", 16},
-    {"BUTTON9", 16},
-});
-static_assert(kOpeningFonts.size() == 5 + 40 + 2);
-
-constexpr std::array<RosterRow, 10> kRows {{
-    {"RADIO11", "EDIT6", "EDIT11", "EDIT16", "EDIT21"},
-    {"RADIO12", "EDIT7", "EDIT12", "EDIT17", "EDIT22"},
-    {"RADIO13", "EDIT8", "EDIT13", "EDIT18", "EDIT23"},
-    {"RADIO14", "EDIT9", "EDIT14", "EDIT19", "EDIT24"},
-    {"RADIO15", "EDIT10", "EDIT15", "EDIT20", "EDIT25"},
-    {"RADIO16", "EDIT27", "EDIT28", "EDIT29", "EDIT30"},
-    {"RADIO17", "EDIT31", "EDIT32", "EDIT33", "EDIT34"},
-    {"RADIO18", "EDIT35", "EDIT36", "EDIT37", "EDIT38"},
-    {"RADIO19", "EDIT39", "EDIT40", "EDIT41", "EDIT42"},
-    {"RADIO20", "EDIT43", "EDIT44", "EDIT45", "EDIT46"},
-}};
-
 } // namespace
 
 const ui::WindowLayout &rosterLayout()
@@ -285,14 +286,18 @@ const ui::WindowLayout &rosterLayout()
     return kForm2;
 }
 
-std::span<const FontSetting> rosterOpeningFonts()
+RosterControls::RosterControls(const ui::Form &form)
+    : clearRow(form.find<QAbstractButton>(kClearRow.name))
+    , saveAndPick(form.find<QAbstractButton>(kSaveAndPick.name))
 {
-    return kOpeningFonts;
-}
-
-std::span<const RosterRow, 10> rosterRows()
-{
-    return kRows;
+    for (int k = 1; k <= 10; ++k) {
+        const RowNames &names = rowNames(k);
+        rows[std::size_t(k - 1)] = {&form.find<QAbstractButton>(names.option.name()),
+            &form.find<ui::ByteLimitedEdit>(names.name.name()),
+            &form.find<ui::ByteLimitedEdit>(names.year.name()),
+            &form.find<ui::ByteLimitedEdit>(names.month.name()),
+            &form.find<ui::ByteLimitedEdit>(names.day.name())};
+    }
 }
 
 } // namespace roster

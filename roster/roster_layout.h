@@ -1,36 +1,40 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-// The roster window FORM2 as data: the window, its 56 controls in creation order,
-// the font sizes applied when it opens, and which controls make up each row.
+// The roster window FORM2 as data: the window and its 56 controls in creation order,
+// with the font sizes put in force once it is shown; and the typed handles of its rows
+// and buttons.
 
 #include "ui/widgets/layout.h"
 
-#include <span>
-#include <string_view>
+#include <array>
+
+class QAbstractButton;
+
+namespace ui {
+class ByteLimitedEdit;
+class Form;
+} // namespace ui
 
 namespace roster {
 
 const ui::WindowLayout &rosterLayout();
 
-/// A font size as a character height in pixels, set by name.
-struct FontSetting
-{
-    std::string_view name;
-    int pixels;
-};
-
-/// Sizes applied right after the window opens, in that order: RADIO16–RADIO20 (14),
-/// the forty fields EDIT6…EDIT25, EDIT27…EDIT46 (18), BUTTON8 and BUTTON9 (16).
-std::span<const FontSetting> rosterOpeningFonts();
-
 /// The controls of one roster row; row k holds entry k of the roster file.
-struct RosterRow
+struct RosterRowControls
 {
-    std::string_view option, name, year, month, day;
+    QAbstractButton *option = nullptr;
+    ui::ByteLimitedEdit *name = nullptr, *year = nullptr, *month = nullptr, *day = nullptr;
 };
 
-/// Row 1 is {RADIO11, EDIT6, EDIT11, EDIT16, EDIT21}, row 10 {RADIO20, EDIT43, …, EDIT46}.
-std::span<const RosterRow, 10> rosterRows();
+/// The controls of a window built from rosterLayout().
+struct RosterControls
+{
+    explicit RosterControls(const ui::Form &form);
+
+    std::array<RosterRowControls, 10> rows;
+    QAbstractButton &clearRow; ///< クリア
+    QAbstractButton &saveAndPick; ///< 選択・保存
+};
 
 } // namespace roster

@@ -1,22 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "roster/roster_window.h"
 
-#include "engine/control_names.h"
 #include "roster/roster_file.h"
 #include "roster/roster_layout.h"
-#include "ui/text/strings.h"
+#include "ui/widgets/byte_limited_edit.h"
 #include "ui/widgets/form.h"
 #include "ui/widgets/message_box.h"
 
+#include <QAbstractButton>
 #include <QWidget>
 #include <optional>
 
 using namespace Qt::StringLiterals;
 
 namespace roster {
-
-namespace names = engine::names;
-using engine::RosterRequest;
 
 namespace {
 
@@ -43,29 +40,10 @@ void bringToFront(ui::Form &form)
     form.activateWindow();
 }
 
-/// Index of the row whose option button is checked, looked up in row order.
-std::optional<std::size_t> selectedRow(const ui::Form &form)
-{
-    const auto rows = rosterRows();
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        if (form.isChecked(ui::toQString(rows[k].option)))
-            return k;
-    }
-    return std::nullopt;
-}
-
-RosterEntry rowEntry(const ui::Form &form, std::size_t row)
-{
-    const RosterRow &controls = rosterRows()[row];
-    return {form.text(ui::toQString(controls.name)), form.text(ui::toQString(controls.year)),
-        form.text(ui::toQString(controls.month)), form.text(ui::toQString(controls.day))};
-}
-
 } // namespace
 
-RosterWindow::RosterWindow(QWidget &mainWindow, Hooks hooks, QString fileName)
+RosterWindow::RosterWindow(QWidget &mainWindow, QString fileName)
     : m_main(mainWindow)
-    , m_hooks(std::move(hooks))
     , m_fileName(std::move(fileName))
 { }
 
@@ -99,41 +77,46 @@ void RosterWindow::open()
     std::optional<QByteArray> bytes = readOrCreate(m_fileName);
     const std::optional<Roster> roster = bytes ? parseRoster(*bytes) : std::nullopt;
     if (!roster) {
-        m_hooks.fail();
+        Q_EMIT failed();
         return;
     }
     m_readBytes = std::move(*bytes);
 
     m_form = std::make_unique<ui::Form>(rosterLayout());
-    m_form->setProcedure(
-        names::kClearRowProcedure, [this] { m_hooks.setRosterRequest(RosterRequest::ClearRow); });
-    m_form->setProcedure(names::kSaveAndPickProcedure,
-        [this] { m_hooks.setRosterRequest(RosterRequest::SaveAndPick); });
-    m_form->setAfterEvent([this] { m_hooks.afterEvent(); });
+    m_controls.emplace(*m_form);
+    connect(&m_controls->clearRow, &QAbstractButton::clicked, this, &RosterWindow::clearRow);
+    connect(&m_controls->saveAndPick, &QAbstractButton::clicked, this, &RosterWindow::saveAndPick);
     m_form->setCloseHandler([this] { close(); }); // FORM2_QUERYCLOSE
     m_form->showPlaced();
     m_form->setAlwaysOnTop(true);
-    for (const FontSetting &setting : rosterOpeningFonts())
-        m_form->setFontPixelSize(ui::toQString(setting.name), setting.pixels);
+    m_form->applyShownSettings();
 
-    const auto rows = rosterRows();
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        const RosterRow &row = rows[k];
+    for (std::size_t k = 0; k < m_controls->rows.size(); ++k) {
+        const RosterRowControls &row = m_controls->rows[k];
         const RosterEntry &entry = (*roster)[k];
-        const std::pair<std::string_view, const QString &> fields[] = {
+        const std::pair<ui::ByteLimitedEdit *, const QString &> fields[] = {
             {row.name, entry.name},
             {row.year, entry.year},
             {row.month, entry.month},
             {row.day, entry.day},
         };
         for (const auto &[field, text] : fields) {
-            m_form->setRefusedCharacters(ui::toQString(field), kRefused);
-            m_form->setText(ui::toQString(field), text);
+            field->setRefusedCharacters(kRefused);
+            field->setText(text);
         }
     }
 }
 
-void RosterWindow::clearCommand()
+std::optional<std::size_t> RosterWindow::selectedRow() const
+{
+    for (std::size_t k = 0; k < m_controls->rows.size(); ++k) {
+        if (m_controls->rows[k].option->isChecked())
+            return k;
+    }
+    return std::nullopt;
+}
+
+void RosterWindow::clearRow()
 {
     if (!m_form)
         return;
@@ -143,11 +126,11 @@ void RosterWindow::clearCommand()
         = ui::MessageBox::show(&m_main, u"誕生日データ消去"_s, u"選択したデータを消去しますか?"_s,
             ui::MessageBox::Buttons::OkCancel, ui::MessageBox::Icon::Information);
     if (answer == ui::MessageBox::Answer::Ok && m_form) {
-        if (const auto row = selectedRow(*m_form)) {
-            const RosterRow &controls = rosterRows()[*row];
-            for (std::string_view field :
+        if (const auto row = selectedRow()) {
+            const RosterRowControls &controls = m_controls->rows[*row];
+            for (ui::ByteLimitedEdit *field :
                 {controls.name, controls.year, controls.month, controls.day})
-                m_form->setText(ui::toQString(field), QString());
+                field->setText(QString());
         }
     }
     // Whatever the answer, the main window comes back and the roster goes back on top.
@@ -156,26 +139,28 @@ void RosterWindow::clearCommand()
         m_form->setAlwaysOnTop(true);
 }
 
-std::optional<RosterEntry> RosterWindow::saveAndPick()
+void RosterWindow::saveAndPick()
 {
     if (!m_form)
-        return std::nullopt;
+        return;
     // A second copy of the program, or anything else, may have written the file since
     // this window read it; that is not thrown away unasked.
     if (rosterChangedSince(m_readBytes, m_fileName) && !confirmOverwrite())
-        return std::nullopt;
+        return;
     Roster roster;
-    for (std::size_t k = 0; k < roster.size(); ++k)
-        roster[k] = rowEntry(*m_form, k);
+    for (std::size_t k = 0; k < roster.size(); ++k) {
+        const RosterRowControls &row = m_controls->rows[k];
+        roster[k] = {row.name->text(), row.year->text(), row.month->text(), row.day->text()};
+    }
     // A failed save leaves the roster open and nothing picked.
     if (!writeRoster(roster, m_fileName)) {
-        m_hooks.fail();
-        return std::nullopt;
+        Q_EMIT failed();
+        return;
     }
-    const std::optional<std::size_t> row = selectedRow(*m_form);
-    const RosterEntry picked = row ? roster[*row] : RosterEntry {};
+    const std::optional<std::size_t> row = selectedRow();
+    const RosterEntry person = row ? roster[*row] : RosterEntry {};
     close();
-    return picked;
+    Q_EMIT picked(person);
 }
 
 bool RosterWindow::confirmOverwrite()
@@ -201,8 +186,9 @@ void RosterWindow::close()
     // The main window may not stay hidden once the roster is gone.
     if (m_main.isHidden())
         m_main.show();
-    // Closing runs inside the window's own handlers (the close box, or the pass after
-    // 選択・保存), so the window is deleted once they have returned.
+    // Closing runs inside the window's own handlers (the close box, or 選択・保存), so
+    // the window is deleted once they have returned.
+    m_controls.reset();
     ui::Form *form = m_form.release();
     form->close();
     form->deleteLater();

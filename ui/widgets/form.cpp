@@ -21,7 +21,6 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -40,15 +39,7 @@ void reportUnknownName(QStringView name)
         handler(name);
         return;
     }
-#ifdef QT_DEBUG
-    const bool strict = true;
-#else
-    static const bool strict = qEnvironmentVariableIsSet("QUORVEL_STRICT_NAMES");
-#endif
-    const QByteArray text = name.toUtf8();
-    if (strict)
-        qFatal("no control or procedure named %s", text.constData());
-    qWarning("no control or procedure named %s", text.constData());
+    qFatal("no control named %s", name.toUtf8().constData());
 }
 
 } // namespace
@@ -116,13 +107,6 @@ void Form::build()
         font.setBold(row.bold);
         widget->setFont(font);
         widget->installEventFilter(this);
-
-        if (auto *button = qobject_cast<QAbstractButton *>(widget);
-            button && !row.handler.empty()) {
-            // clicked, not toggled: only the user's click runs the procedure.
-            connect(button, &QAbstractButton::clicked, this,
-                [this, procedure = std::string(row.handler)] { dispatch(procedure); });
-        }
         m_controls.push_back(widget);
     }
 }
@@ -148,6 +132,22 @@ void Form::showPlaced()
         place();
     raise();
     activateWindow();
+}
+
+void Form::applyShownSettings()
+{
+    for (std::size_t i = 0; i < m_controls.size(); ++i) {
+        const ControlRow &row = m_layout.controls[i];
+        if (row.shownMaxBytes > 0) {
+            if (auto *edit = qobject_cast<ByteLimitedEdit *>(m_controls[i]))
+                edit->setMaxBytes(row.shownMaxBytes);
+        }
+        if (row.shownPixels > 0) {
+            QFont font = m_controls[i]->font();
+            font.setPixelSize(row.shownPixels);
+            m_controls[i]->setFont(font);
+        }
+    }
 }
 
 void Form::setAlwaysOnTop(bool onTop)
@@ -221,18 +221,21 @@ bool Form::isChecked(QStringView name) const
 
 void Form::setChecked(QStringView name, bool checked)
 {
-    auto *button = qobject_cast<QAbstractButton *>(namedControl(name));
-    if (!button)
-        return;
-    QButtonGroup *group = button->group();
-    if (!checked && group && group->exclusive() && button->isChecked()) {
+    if (auto *button = qobject_cast<QAbstractButton *>(namedControl(name)))
+        ui::setChecked(*button, checked);
+}
+
+void setChecked(QAbstractButton &button, bool checked)
+{
+    QButtonGroup *group = button.group();
+    if (!checked && group && group->exclusive() && button.isChecked()) {
         // An exclusive group refuses to uncheck its checked button; the program may.
         group->setExclusive(false);
-        button->setChecked(false);
+        button.setChecked(false);
         group->setExclusive(true);
         return;
     }
-    button->setChecked(checked);
+    button.setChecked(checked);
 }
 
 void Form::setMaxBytes(QStringView name, int bytes)
@@ -263,26 +266,6 @@ void Form::setRefusedCharacters(QStringView name, const QString &characters)
         edit->setRefusedCharacters(characters);
 }
 
-void Form::setProcedure(std::string_view procedure, std::function<void()> body)
-{
-    const bool inLayout = std::any_of(m_layout.controls.begin(), m_layout.controls.end(),
-        [procedure](const ControlRow &row) { return row.handler == procedure; });
-    if (!inLayout)
-        reportUnknownName(toQString(procedure));
-    for (auto &[name, existing] : m_procedures) {
-        if (name == procedure) {
-            existing = std::move(body);
-            return;
-        }
-    }
-    m_procedures.emplace_back(std::string(procedure), std::move(body));
-}
-
-void Form::setAfterEvent(std::function<void()> afterEvent)
-{
-    m_afterEvent = std::move(afterEvent);
-}
-
 void Form::setCloseHandler(std::function<void()> onClose)
 {
     m_onClose = std::move(onClose);
@@ -302,21 +285,6 @@ ImageCanvas &Form::surface()
 {
     Q_ASSERT(m_surface);
     return *m_surface;
-}
-
-void Form::dispatch(std::string_view procedure)
-{
-    // Copies: the body may close or delete this window, or rebind its procedures.
-    std::function<void()> body;
-    for (const auto &[name, bound] : m_procedures) {
-        if (name == procedure)
-            body = bound;
-    }
-    const std::function<void()> afterEvent = m_afterEvent;
-    if (body)
-        body();
-    if (afterEvent)
-        afterEvent();
 }
 
 void Form::paintEvent(QPaintEvent *event)

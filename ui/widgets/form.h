@@ -10,14 +10,17 @@
 #include <string_view>
 #include <vector>
 
+class QAbstractButton;
+
 namespace ui {
 
 class ByteLimitedEdit;
 
 /// A top-level window built from a layout: one control per row, in creation order
-/// (which is also the Tab order). Controls are found by name without regard to case;
-/// a name that no control has is reported (see setUnknownNameHandler()).
-/// A window with a drawing surface paints it under its controls.
+/// (which is also the Tab order), each named by its row (objectName). The program
+/// binds its typed handles once with find(); tests and tools may address a control by
+/// its name, found without regard to case. A window with a drawing surface paints it
+/// under its controls.
 ///
 /// Kinds of control: push button → QPushButton (Enter and Space press it on key-down
 /// and click it on key-up), option button → QRadioButton in a QButtonGroup per group,
@@ -40,10 +43,17 @@ public:
 
     /// Shows the window centred on the screen, or at the layout's position.
     void showPlaced();
+    /// Puts the rows' shown limits and font sizes in force, in row order.
+    void applyShownSettings();
     void setAlwaysOnTop(bool onTop);
 
     /// The control of that name, or nullptr (a question, so an unknown name is not reported).
     QWidget *control(QStringView name) const;
+    /// The control of a row of this window's layout, as the type the row makes.
+    template <typename Control> Control &find(std::string_view rowName) const
+    {
+        return *checkedControl<Control>(namedControl(QString::fromLatin1(rowName)));
+    }
     /// The text field of that name, or nullptr.
     ByteLimitedEdit *textField(QStringView name) const;
     /// Every control, in creation order.
@@ -52,7 +62,7 @@ public:
     /// Sets a field's or label's text as it stands (limits apply to typing only).
     void setText(QStringView name, const QString &text);
     bool isChecked(QStringView name) const;
-    /// Changes an option button's check state without running its procedure.
+    /// Changes an option button's check state, as setChecked() below.
     void setChecked(QStringView name, bool checked);
     void setMaxBytes(QStringView name, int bytes);
     int maxBytes(QStringView name) const;
@@ -61,10 +71,6 @@ public:
     /// Characters a text field refuses whatever the limit (e.g. the double quote).
     void setRefusedCharacters(QStringView name, const QString &characters);
 
-    /// Binds a click procedure named in the layout to code.
-    void setProcedure(std::string_view procedure, std::function<void()> body);
-    /// Runs after every dispatched procedure; the redraw cycle's pass hangs here.
-    void setAfterEvent(std::function<void()> afterEvent);
     /// Closing through the frame: this runs instead of the default close (which
     /// just closes the window). It runs just after the frame's close event, so that
     /// close() called from it closes the window. close() called by the program
@@ -76,11 +82,9 @@ public:
     /// The drawing surface (only for a window built with one).
     ImageCanvas &surface();
 
-    /// What happens when the program names a control or procedure that the layout does
-    /// not have: it is a mistyped name, so by default the program stops with a fatal
-    /// error in debug builds and when QUORVEL_STRICT_NAMES is set (every test sets it),
-    /// and otherwise warns and goes on as if the control were there but empty. A
-    /// handler replaces that (nothing: the default again).
+    /// What happens when a name no control has is asked for: a mistyped name in a test
+    /// or tool, so by default a fatal error. A handler replaces that (nothing: the
+    /// default again).
     static void setUnknownNameHandler(std::function<void(QStringView name)> handler);
 
 Q_SIGNALS:
@@ -96,16 +100,24 @@ private:
     void build();
     /// The control of that name; an unknown name is reported and gives nullptr.
     QWidget *namedControl(QStringView name) const;
-    void dispatch(std::string_view procedure);
+    template <typename Control> static Control *checkedControl(QWidget *widget)
+    {
+        auto *control = qobject_cast<Control *>(widget);
+        if (!control)
+            qFatal("a layout row makes another kind of control");
+        return control;
+    }
     void copyToClipboard();
 
     WindowLayout m_layout;
     std::vector<QWidget *> m_controls; // creation order
     std::unique_ptr<ImageCanvas> m_surface;
-    std::vector<std::pair<std::string, std::function<void()>>> m_procedures;
-    std::function<void()> m_afterEvent;
     std::function<void()> m_onClose;
     bool m_repaintPending = false;
 };
+
+/// Checks or unchecks an option button; unlike the user, the program may uncheck the
+/// checked button of an exclusive group. Only toggled() is emitted, never clicked().
+void setChecked(QAbstractButton &button, bool checked);
 
 } // namespace ui

@@ -21,7 +21,7 @@ enum class InputMethod { Unset, On, Off, AlnumFull };
 /// One control of a window, as the layout tables give it.
 struct ControlRow
 {
-    std::string_view name; ///< e.g. "EDIT1"; looked up without regard to case
+    std::string_view name; ///< the control's objectName, e.g. "EDIT1"
     ControlKind kind;
     QStringView caption;
     int x, y, w, h;
@@ -38,8 +38,11 @@ struct ControlRow
     bool groupStart = false; ///< option buttons: starts a new exclusive group
     bool checked = false;
     bool noScroll = false; ///< text may not scroll past the visible width
-    std::string_view handler {}; ///< click procedure name, e.g. "BUTTON1_ON"
     bool narrowDigits = false; ///< number fields: full-width digits typed become ASCII
+    /// Put in force once the window is shown: a text limit in code-page-932 bytes,
+    /// then a font size as a character height in pixels (0: none).
+    int shownMaxBytes = 0;
+    int shownPixels = 0;
 };
 
 struct WindowLayout
