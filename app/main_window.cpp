@@ -148,6 +148,7 @@ void MainWindow::showChart(Step step)
     chart::redrawChart(m_form->surface(), snapshot);
     m_chartMenu.setShown(snapshot);
     m_form->update();
+    Q_EMIT chartDrawn(snapshot);
 }
 
 void MainWindow::showPick(const roster::RosterEntry &person)

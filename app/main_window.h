@@ -48,6 +48,10 @@ public:
     /// Western years, drawn on a cleared surface.
     void showPick(const roster::RosterEntry &person);
 
+Q_SIGNALS:
+    /// A chart has been drawn from this snapshot.
+    void chartDrawn(const chart::ChartInput &snapshot);
+
 private:
     void connectCommands();
     /// 表示, <<前月 and 翌月>>: check, empty the field refused or draw.

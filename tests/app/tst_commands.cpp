@@ -34,6 +34,9 @@ private Q_SLOTS:
     void monthSteps_data();
     void monthSteps();
     void stepFromEraYear();
+    void stepWrittenBackBeforeRefusal();
+    void limitsFollowCheckedEra_data();
+    void limitsFollowCheckedEra();
     void currentMonthAfterEra();
     void eraButtons();
     void quit_data();
@@ -177,6 +180,48 @@ void TestCommands::stepFromEraYear()
     QCOMPARE(app.form().maxBytes(u"EDIT4"), 4);
 }
 
+// December 2023 lies before the birth year: written back all the same, then refused.
+void TestCommands::stepWrittenBackBeforeRefusal()
+{
+    AppFixture app;
+    const QImage before = app.surface();
+    app.show(u"2024"_s, u"1"_s, u"1"_s, u"2024"_s, u"1"_s);
+    const QImage drawn = app.surface();
+    app.click(u"BUTTON2");
+    QCOMPARE(app.text(u"EDIT5"), u"12"_s);
+    QVERIFY(app.text(u"EDIT4").isEmpty());
+    QCOMPARE(app.surface(), drawn);
+    QVERIFY(drawn != before);
+}
+
+// However an era button comes to be checked, by a click or by the program, the year
+// field's limit follows it.
+void TestCommands::limitsFollowCheckedEra_data()
+{
+    QTest::addColumn<QString>("birthButton");
+    QTest::addColumn<QString>("shownButton");
+    QTest::addColumn<int>("birthBytes");
+    QTest::addColumn<int>("shownBytes");
+    QTest::newRow("西暦, 西暦") << u"RADIO1"_s << u"RADIO6"_s << 4 << 4;
+    QTest::newRow("平成, 令和") << u"RADIO2"_s << u"RADIO10"_s << 2 << 2;
+    QTest::newRow("令和, 西暦") << u"RADIO5"_s << u"RADIO6"_s << 2 << 4;
+}
+
+void TestCommands::limitsFollowCheckedEra()
+{
+    QFETCH(QString, birthButton);
+    QFETCH(QString, shownButton);
+    QFETCH(int, birthBytes);
+    QFETCH(int, shownBytes);
+    AppFixture app;
+    app.form().setChecked(u"RADIO3", true);
+    app.form().setChecked(u"RADIO8", true);
+    app.form().setChecked(birthButton, true);
+    app.form().setChecked(shownButton, true);
+    QCOMPARE(app.form().maxBytes(u"EDIT1"), birthBytes);
+    QCOMPARE(app.form().maxBytes(u"EDIT4"), shownBytes);
+}
+
 void TestCommands::currentMonthAfterEra()
 {
     AppFixture app(QDate(2026, 3, 8));
@@ -207,7 +252,7 @@ void TestCommands::eraButtons()
     app.click(u"RADIO1");
     QCOMPARE(app.text(u"EDIT1"), u"60"_s); // 西暦 keeps the text
     QCOMPARE(app.form().maxBytes(u"EDIT1"), 4);
-    QCOMPARE(app.window->cycle().birthEra(), 1);
+    QCOMPARE(app.window->fieldTexts().birthEra, engine::Era::Western);
 }
 
 void TestCommands::quit_data()

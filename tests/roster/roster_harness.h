@@ -2,8 +2,7 @@
 #pragma once
 
 // The roster window driven through real windows: a main window built from its layout
-// with a drawing surface, and hooks that record what the roster asks of the redraw
-// cycle and run its commands the way the cycle's pass does, keeping every pick.
+// with a drawing surface, and the roster's signals recorded, keeping every pick.
 
 #include "app/main_layout.h"
 #include "roster/roster_window.h"
@@ -107,29 +106,17 @@ protected:
     }
 };
 
-// The main window, the roster and the part of the redraw cycle the roster talks to.
+// The main window and the roster, with what the roster reports.
 struct Harness
 {
     explicit Harness(const QString &fileName = u"tamlo.dat"_s)
         : main(app::mainLayout(), /*withSurface=*/true)
+        , roster(std::make_unique<roster::RosterWindow>(main, fileName))
     {
-        roster::RosterWindow::Hooks hooks;
-        hooks.fail = [this] { ++failures; };
-        hooks.setRosterRequest = [this](engine::RosterRequest request) {
-            requests << int(request);
-            pending = int(request);
-        };
-        // The cycle's pass: a pending roster request runs its command.
-        hooks.afterEvent = [this] {
-            const int request = std::exchange(pending, 0);
-            if (request == 2) {
-                roster->clearCommand();
-            } else if (request == 3) {
-                if (const std::optional<roster::RosterEntry> person = roster->saveAndPick())
-                    picks << *person;
-            }
-        };
-        roster = std::make_unique<roster::RosterWindow>(main, std::move(hooks), fileName);
+        QObject::connect(
+            roster.get(), &roster::RosterWindow::failed, &main, [this] { ++failures; });
+        QObject::connect(roster.get(), &roster::RosterWindow::picked, &main,
+            [this](const roster::RosterEntry &person) { picks << person; });
         main.showPlaced();
     }
 
@@ -153,8 +140,6 @@ struct Harness
     std::unique_ptr<roster::RosterWindow> roster;
     int failures = 0;
     QList<roster::RosterEntry> picks;
-    int pending = 0;
-    QList<int> requests;
 };
 
 /// Fresh for every test: the sample roster on file, today fixed, questions answered

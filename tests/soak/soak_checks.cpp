@@ -8,6 +8,7 @@
 #include "soak_driver.h"
 #include "soak_fields.h"
 #include "ui/text/cp932.h"
+#include "ui/widgets/byte_limited_edit.h"
 #include "ui/widgets/form.h"
 #include "ui/widgets/message_box.h"
 
@@ -83,13 +84,12 @@ bool SoakDriver::checkLimits()
         m_overLimit[name] = int(bytes);
     }
     if (ui::Form *form = m_window->roster().form()) {
-        for (const roster::RosterRow &row : roster::rosterRows()) {
-            for (std::string_view field : {row.name, row.year, row.month, row.day}) {
-                const QString name = qName(field);
-                const qsizetype bytes = ui::cp932::byteLength(form->text(name));
-                if (bytes < 0 || bytes > form->maxBytes(name))
-                    return fail(
-                        u"roster field "_s + name + u" over its limit: "_s + form->text(name));
+        for (const roster::RosterRowControls &row : roster::RosterControls(*form).rows) {
+            for (const ui::ByteLimitedEdit *field : {row.name, row.year, row.month, row.day}) {
+                const qsizetype bytes = ui::cp932::byteLength(field->text());
+                if (bytes < 0 || bytes > field->maxBytes())
+                    return fail(u"roster field "_s + field->objectName() + u" over its limit: "_s
+                        + field->text());
             }
         }
     }

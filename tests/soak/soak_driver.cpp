@@ -89,17 +89,17 @@ void SoakDriver::startWindow()
     m_window.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     m_overLimit.clear();
-    m_window = std::make_unique<SoakWindow>();
-    m_window->onDrawChart = [this](const engine::CheckedInput &input) {
-        m_picture.kind = ExpectedPicture::Kind::Chart;
-        m_picture.input = chart::chartInput(input, m_window->fieldTexts(), ui::Clock::todayText());
-        m_pictureChanged = true;
-        ++m_counts.charts;
-    };
-    m_window->onClearChartArea = [this] {
-        m_picture.kind = ExpectedPicture::Kind::FirstPass;
-        m_pictureChanged = true;
-    };
+    m_window = std::make_unique<app::MainWindow>();
+    QObject::connect(m_window.get(), &app::MainWindow::chartDrawn, m_window.get(),
+        [this](const chart::ChartInput &snapshot) {
+            m_picture.kind = ExpectedPicture::Kind::Chart;
+            m_picture.input = snapshot;
+            m_pictureChanged = true;
+            ++m_counts.charts;
+        });
+    // Start-up whitens the chart area once.
+    m_picture.kind = ExpectedPicture::Kind::FirstPass;
+    m_pictureChanged = true;
     m_window->start();
 }
 
@@ -237,24 +237,24 @@ void SoakDriver::rosterAction()
 
 void SoakDriver::typeIntoRoster()
 {
-    const roster::RosterRow &row = roster::rosterRows()[std::size_t(below(10))];
-    const std::array<std::pair<std::string_view, std::string_view>, 4> columns {
+    const roster::RosterControls controls(*m_window->roster().form());
+    const roster::RosterRowControls &row = controls.rows[std::size_t(below(10))];
+    const std::array<std::pair<QWidget *, std::string_view>, 4> columns {
         {{row.name, "name"}, {row.year, "year"}, {row.month, "month"}, {row.day, "day"}}};
-    ui::Form &form = *m_window->roster().form();
     if (chance(35)) {
-        const std::string_view name = columns[std::size_t(below(4))].first;
+        QWidget *field = columns[std::size_t(below(4))].first;
         const QStringList keys = randomKeys(1 + below(3));
-        note(u"roster: type into "_s + qName(name) + u": "_s + keys.join(u'|'));
-        typeKeys(form.control(qName(name)), keys);
+        note(u"roster: type into "_s + field->objectName() + u": "_s + keys.join(u'|'));
+        typeKeys(field, keys);
         return;
     }
     // A whole person, as a user keeps the roster.
     QStringList values;
-    for (const auto &[name, kind] : columns) {
+    for (const auto &[field, kind] : columns) {
         values << plausible(kind);
-        replaceText(form.control(qName(name)), values.last());
+        replaceText(field, values.last());
     }
-    note(u"roster: retype row of "_s + qName(row.name) + u": "_s + values.join(u'|'));
+    note(u"roster: retype row of "_s + row.name->objectName() + u": "_s + values.join(u'|'));
 }
 
 void SoakDriver::enterWholeInput()
@@ -279,11 +279,11 @@ void SoakDriver::enterWholeInput()
 void SoakDriver::saveAndPick()
 {
     ui::Form &form = *m_window->roster().form();
+    const roster::RosterControls controls(form);
     roster::Roster rows;
     for (std::size_t k = 0; k < rows.size(); ++k) {
-        const roster::RosterRow &row = roster::rosterRows()[k];
-        rows[k] = {form.text(qName(row.name)), form.text(qName(row.year)),
-            form.text(qName(row.month)), form.text(qName(row.day))};
+        const roster::RosterRowControls &row = controls.rows[k];
+        rows[k] = {row.name->text(), row.year->text(), row.month->text(), row.day->text()};
     }
     note(u"roster: 選択・保存"_s);
     // A refused birth date leaves the cleared window with its white chart area; an

@@ -4,6 +4,7 @@
 // Random user actions on the real main window and roster window, each followed by
 // the checks that must hold whatever the user did.
 
+#include "app/main_window.h"
 #include "soak_window.h"
 
 #include <QByteArray>
@@ -76,7 +77,7 @@ private:
 
     std::mt19937 m_random;
     QDate m_today;
-    std::unique_ptr<SoakWindow> m_window;
+    std::unique_ptr<app::MainWindow> m_window;
     ExpectedPicture m_picture;
     QImage m_expectedImage; // m_picture rendered, kept until it changes
     bool m_pictureChanged = true;
