@@ -42,6 +42,14 @@ struct AppFixture
     QString text(QStringView name) { return form().text(name); }
     void setText(QStringView name, const QString &value) { form().setText(name, value); }
     const QImage &surface() { return form().surface().image(); }
+    /// The main window, or the roster window opened from 誕生日データ.
+    ui::Form *openedForm(bool roster)
+    {
+        if (!roster)
+            return &form();
+        click(u"BUTTON10");
+        return window->roster().form();
+    }
 
     void click(QStringView name)
     {

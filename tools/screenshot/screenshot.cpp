@@ -9,8 +9,10 @@
 #include "app/main_window.h"
 #include "ui/drawing/fonts.h"
 #include "ui/text/clock.h"
+#include "ui/widgets/byte_limited_edit.h"
 #include "ui/widgets/qt_translation.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDate>
 #include <QElapsedTimer>
@@ -74,12 +76,12 @@ int main(int argc, char *argv[])
         return 1;
 
     ui::Form &form = window.form();
-    form.setText(u"EDIT26", u"山田 花子"_s);
-    form.setText(u"EDIT1", u"1985"_s);
-    form.setText(u"EDIT2", u"12"_s);
-    form.setText(u"EDIT3", u"8"_s);
-    window.cycle().setRedrawRequest(engine::RedrawRequest::AsEntered);
-    window.cycle().afterEvent();
+    const app::MainControls &controls = window.controls();
+    controls.name.setText(u"山田 花子"_s);
+    controls.birthYear.setText(u"1985"_s);
+    controls.birthMonth.setText(u"12"_s);
+    controls.birthDay.setText(u"8"_s);
+    controls.show.click();
     const bool realScreen = QGuiApplication::platformName() != u"offscreen"_s;
     if (!(realScreen ? onScreen(form) : form.grab().toImage()).save(args[2]))
         return 1;
