@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // 誕生日データ through the whole program: the main window's button opens the roster,
-// whose commands run in the redraw cycle and end in a chart or in the failure handler.
+// whose commands report a pick or a failure, which end in a chart or in the failure handler.
 
 #include "app_fixture.h"
 #include "ui/text/cp932.h"
