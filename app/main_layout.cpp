@@ -44,6 +44,13 @@ constexpr ControlRow field(std::string_view name, int x, int y, int w, int h, QR
         .shownPixels = 18};
 }
 
+// What a screen reader calls a control whose caption does not say what it is.
+constexpr ControlRow spoken(ControlRow row, QStringView name)
+{
+    row.accessibleName = name;
+    return row;
+}
+
 // The limits start-up puts in force once the window is shown.
 constexpr ControlRow shownLimit(ControlRow row, int bytes)
 {
@@ -131,44 +138,56 @@ constexpr ControlRow nameField()
 constexpr int kUnlimited = 32767;
 
 // Each control once, named for what it is; the table below gives their creation order.
-constexpr ControlRow kBirthYear = shownLimit(
-    field("EDIT1", 368, 56, 56, 24, kNavy, Border::Flat, 4, InputMethod::AlnumFull), 4);
-constexpr ControlRow kBirthMonth = shownLimit(
-    field("EDIT2", 456, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::Off), 2);
-constexpr ControlRow kBirthDay = shownLimit(
-    field("EDIT3", 528, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::AlnumFull), 2);
-constexpr ControlRow kShownYear = shownLimit(
-    field("EDIT4", 368, 104, 56, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off), 4);
-constexpr ControlRow kShownMonth = shownLimit(
-    field("EDIT5", 456, 104, 40, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off), 2);
-constexpr ControlRow kName = nameField();
+constexpr ControlRow kBirthYear = spoken(
+    shownLimit(field("EDIT1", 368, 56, 56, 24, kNavy, Border::Flat, 4, InputMethod::AlnumFull), 4),
+    u"誕生日の年");
+constexpr ControlRow kBirthMonth = spoken(
+    shownLimit(
+        field("EDIT2", 456, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::Off), 2),
+    u"誕生日の月");
+constexpr ControlRow kBirthDay = spoken(
+    shownLimit(
+        field("EDIT3", 528, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::AlnumFull),
+        2),
+    u"誕生日の日");
+constexpr ControlRow kShownYear = spoken(
+    shownLimit(
+        field("EDIT4", 368, 104, 56, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off), 4),
+    u"表示する年");
+constexpr ControlRow kShownMonth = spoken(
+    shownLimit(
+        field("EDIT5", 456, 104, 40, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off), 2),
+    u"表示する月");
+constexpr ControlRow kName = spoken(nameField(), u"氏名");
 
 constexpr std::array<ControlRow, engine::kEraCount> kBirthEras {
-    firstOfGroup(option("RADIO1", u"西暦", 320, 40, 48, kNavy)),
-    option("RADIO2", u"平成", 432, 40, 56, kNavy),
-    option("RADIO3", u"昭和", 488, 40, 48, kNavy),
-    option("RADIO4", u"大正", 544, 40, 48, kNavy),
-    option("RADIO5", u"令和", 376, 40, 56, kNavy),
+    spoken(firstOfGroup(option("RADIO1", u"西暦", 320, 40, 48, kNavy)), u"誕生日の年号 西暦"),
+    spoken(option("RADIO2", u"平成", 432, 40, 56, kNavy), u"誕生日の年号 平成"),
+    spoken(option("RADIO3", u"昭和", 488, 40, 48, kNavy), u"誕生日の年号 昭和"),
+    spoken(option("RADIO4", u"大正", 544, 40, 48, kNavy), u"誕生日の年号 大正"),
+    spoken(option("RADIO5", u"令和", 376, 40, 56, kNavy), u"誕生日の年号 令和"),
 };
 constexpr std::array<ControlRow, engine::kEraCount> kShownEras {
-    firstOfGroup(option("RADIO6", u"西暦", 320, 88, 56, kBlue)),
-    option("RADIO7", u"平成", 432, 88, 56, kBlue),
-    option("RADIO8", u"昭和", 488, 88, 48, kBlue),
-    option("RADIO9", u"大正", 544, 88, 48, kBlue),
-    option("RADIO10", u"令和", 376, 88, 48, kBlue),
+    spoken(firstOfGroup(option("RADIO6", u"西暦", 320, 88, 56, kBlue)), u"表示の年号 西暦"),
+    spoken(option("RADIO7", u"平成", 432, 88, 56, kBlue), u"表示の年号 平成"),
+    spoken(option("RADIO8", u"昭和", 488, 88, 48, kBlue), u"表示の年号 昭和"),
+    spoken(option("RADIO9", u"大正", 544, 88, 48, kBlue), u"表示の年号 大正"),
+    spoken(option("RADIO10", u"令和", 376, 88, 48, kBlue), u"表示の年号 令和"),
 };
 
 constexpr ControlRow kShow = button("BUTTON1", u"表示", 232, 56, 80, 48, 10, true);
-constexpr ControlRow kPreviousMonth = button("BUTTON2", u"<<前月", 8, 56, 80, 48, 10, false);
-constexpr ControlRow kNextMonth = button("BUTTON3", u"翌月>>", 152, 56, 80, 48, 10, false);
+constexpr ControlRow kPreviousMonth
+    = spoken(button("BUTTON2", u"<<前月", 8, 56, 80, 48, 10, false), u"前月");
+constexpr ControlRow kNextMonth
+    = spoken(button("BUTTON3", u"翌月>>", 152, 56, 80, 48, 10, false), u"翌月");
 constexpr ControlRow kQuit = button("BUTTON4", u"終了", 248, 8, 64, 48, 10, false);
 constexpr ControlRow kClearAll = button("BUTTON5", u"クリア", 120, 8, 64, 48, 8, false);
 constexpr ControlRow kRoster = button("BUTTON10", u"誕生日データ", 8, 8, 112, 48, 10, false);
 constexpr ControlRow kManual = button("BUTTON11", u"ヘルプ", 184, 8, 64, 48, 9, false);
 constexpr ControlRow kThisMonth = button("BUTTON12", u"今月", 88, 56, 64, 48, 9, false);
-constexpr ControlRow kClearName = clearButton("BUTTON13", 536, 8);
-constexpr ControlRow kClearBirth = clearButton("BUTTON14", 600, 56);
-constexpr ControlRow kClearMonth = clearButton("BUTTON15", 536, 104);
+constexpr ControlRow kClearName = spoken(clearButton("BUTTON13", 536, 8), u"氏名を消す");
+constexpr ControlRow kClearBirth = spoken(clearButton("BUTTON14", 600, 56), u"誕生日を消す");
+constexpr ControlRow kClearMonth = spoken(clearButton("BUTTON15", 536, 104), u"表示年月を消す");
 
 constexpr auto kControls = std::to_array<ControlRow>({
     kBirthYear,

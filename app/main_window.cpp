@@ -42,6 +42,7 @@ MainWindow::MainWindow()
     , m_controls(*m_form)
     , m_roster(std::make_unique<roster::RosterWindow>(*m_form))
     , m_chartMenu(*m_form)
+    , m_readout(*m_form)
 {
     connectCommands();
     // Closing through the frame ends the program at once, without a question.
@@ -146,7 +147,7 @@ void MainWindow::showChart(Step step)
     const chart::ChartInput snapshot
         = chart::chartInput(outcome.input, texts, chart::engineDate(ui::Clock::today()));
     chart::redrawChart(m_form->surface(), snapshot);
-    m_chartMenu.setShown(snapshot);
+    setShown(snapshot);
     m_form->update();
     Q_EMIT chartDrawn(snapshot);
 }
@@ -163,7 +164,7 @@ void MainWindow::showPick(const roster::RosterEntry &person)
     ui::ImageCanvas &surface = m_form->surface();
     surface.clear();
     chart::clearChartArea(surface, chart::kPickArea);
-    m_chartMenu.setShown(std::nullopt);
+    setShown(std::nullopt);
     m_form->update();
     showChart(Step::AsEntered);
 }
@@ -198,7 +199,7 @@ void MainWindow::confirmClearAll()
     if (answer != ui::MessageBox::Answer::Ok)
         return;
     m_form->surface().clear();
-    m_chartMenu.setShown(std::nullopt);
+    setShown(std::nullopt);
     m_form->update();
     const MainControls &c = m_controls;
     emptyFields({&c.birthYear, &c.birthMonth, &c.birthDay, &c.shownYear, &c.shownMonth, &c.name});
@@ -221,6 +222,12 @@ void MainWindow::showCurrentMonth()
     texts.showMonthOf(ui::Clock::today());
     putShownMonth(texts);
     showChart(Step::AsEntered);
+}
+
+void MainWindow::setShown(const std::optional<chart::ChartInput> &snapshot)
+{
+    m_chartMenu.setShown(snapshot);
+    m_readout.setChart(snapshot);
 }
 
 void MainWindow::clearChartArea()

@@ -13,6 +13,7 @@
 // the chart on show.
 
 #include "app/chart_menu.h"
+#include "app/chart_readout.h"
 #include "app/main_layout.h"
 #include "chart/chart_input.h"
 #include "engine/input_check.h"
@@ -36,6 +37,7 @@ public:
     ui::Form &form() { return *m_form; }
     const MainControls &controls() const { return m_controls; }
     roster::RosterWindow &roster() { return *m_roster; }
+    const ChartReadout &readout() const { return m_readout; }
 
     /// Shows the window and runs start-up: limits and fonts, failure handler, today's
     /// month, a white chart area.
@@ -68,12 +70,15 @@ private:
     void putBirthDate(const chart::FieldTexts &texts);
     void putShownMonth(const chart::FieldTexts &texts);
     void clearChartArea();
+    /// The chart on show, for the context menu and the read-out.
+    void setShown(const std::optional<chart::ChartInput> &snapshot);
     static void emptyFields(std::initializer_list<ui::ByteLimitedEdit *> fields);
 
     std::unique_ptr<ui::Form> m_form;
     MainControls m_controls;
     std::unique_ptr<roster::RosterWindow> m_roster;
     ChartMenu m_chartMenu;
+    ChartReadout m_readout;
 };
 
 } // namespace app

@@ -77,6 +77,51 @@ constexpr const RowNames &rowNames(int row)
     return kRowNames[std::size_t(row - 1)];
 }
 
+// What a screen reader calls a row's controls: "3人目の氏名", "3人目を選ぶ".
+struct SpokenName
+{
+    char16_t text[12] {};
+    std::size_t size = 0;
+
+    constexpr SpokenName() = default;
+    constexpr SpokenName(int row, std::u16string_view what)
+    {
+        if (row >= 10)
+            text[size++] = char16_t(u'0' + row / 10);
+        text[size++] = char16_t(u'0' + row % 10);
+        for (char16_t c : std::u16string_view(u"人目"))
+            text[size++] = c;
+        for (char16_t c : what)
+            text[size++] = c;
+    }
+    constexpr QStringView view() const { return {text, qsizetype(size)}; }
+};
+
+struct RowSpokenNames
+{
+    SpokenName option, name, year, month, day;
+};
+
+constexpr auto kRowSpokenNames = [] {
+    std::array<RowSpokenNames, 10> rows {};
+    for (int k = 1; k <= 10; ++k) {
+        rows[std::size_t(k - 1)]
+            = {{k, u"を選ぶ"}, {k, u"の氏名"}, {k, u"の年"}, {k, u"の月"}, {k, u"の日"}};
+    }
+    return rows;
+}();
+
+constexpr const RowSpokenNames &spokenNames(int row)
+{
+    return kRowSpokenNames[std::size_t(row - 1)];
+}
+
+constexpr ControlRow spoken(ControlRow row, QStringView name)
+{
+    row.accessibleName = name;
+    return row;
+}
+
 // The caption is the name; the button is too narrow to show it.
 constexpr ControlRow option(int row)
 {
@@ -91,7 +136,8 @@ constexpr ControlRow option(int row)
         .points = 10,
         .text = kBlack,
         .back = kSilver,
-        .shownPixels = row > 5 ? 14 : 0};
+        .shownPixels = row > 5 ? 14 : 0,
+        .accessibleName = spokenNames(row).option.view()};
 }
 
 constexpr ControlRow field(std::string_view name, int x, int w, int row, double points, Align align,
@@ -117,8 +163,9 @@ constexpr ControlRow field(std::string_view name, int x, int w, int row, double 
 
 constexpr ControlRow nameField(int row, double points = 10)
 {
-    return field(
-        rowNames(row).name.name(), 40, 144, row, points, Align::Centre, 14, InputMethod::On);
+    return spoken(
+        field(rowNames(row).name.name(), 40, 144, row, points, Align::Centre, 14, InputMethod::On),
+        spokenNames(row).name.view());
 }
 
 // Year, month and day fields hold numbers.
@@ -130,8 +177,9 @@ constexpr ControlRow numberField(ControlRow row)
 
 constexpr ControlRow yearField(int row, double points = 10)
 {
-    return numberField(field(
-        rowNames(row).year.name(), 200, 80, row, points, Align::Right, 4, InputMethod::AlnumFull));
+    return spoken(numberField(field(rowNames(row).year.name(), 200, 80, row, points, Align::Right,
+                      4, InputMethod::AlnumFull)),
+        spokenNames(row).year.view());
 }
 
 // The month and day fields of rows 2 and 7 keep the input method off.
@@ -142,14 +190,16 @@ constexpr InputMethod dateInputMethod(int row)
 
 constexpr ControlRow monthField(int row, double points = 10)
 {
-    return numberField(field(
-        rowNames(row).month.name(), 296, 48, row, points, Align::Right, 2, dateInputMethod(row)));
+    return spoken(numberField(field(rowNames(row).month.name(), 296, 48, row, points, Align::Right,
+                      2, dateInputMethod(row))),
+        spokenNames(row).month.view());
 }
 
 constexpr ControlRow dayField(int row, double points = 10)
 {
-    return numberField(field(
-        rowNames(row).day.name(), 360, 48, row, points, Align::Right, 2, dateInputMethod(row)));
+    return spoken(numberField(field(rowNames(row).day.name(), 360, 48, row, points, Align::Right, 2,
+                      dateInputMethod(row))),
+        spokenNames(row).day.view());
 }
 
 constexpr ControlRow label(std::string_view name, QStringView caption, int x, int w, Align align)
@@ -201,12 +251,13 @@ constexpr ControlRow firstNameField()
 
 constexpr ControlRow boldHeader()
 {
-    ControlRow row = label("TEXT13", u"　氏　名", 56, 120, Align::Left);
+    ControlRow row = spoken(label("TEXT13", u"　氏　名", 56, 120, Align::Left), u"氏名");
     row.bold = true;
     return row;
 }
 
-constexpr ControlRow kClearRow = button("BUTTON8", u"クリア", 40, 144, false);
+constexpr ControlRow kClearRow
+    = spoken(button("BUTTON8", u"クリア", 40, 144, false), u"選んだ人を消す");
 constexpr ControlRow kSaveAndPick = button("BUTTON9", u"選択・保存", 200, 200, true);
 
 constexpr auto kControls = std::to_array<ControlRow>({

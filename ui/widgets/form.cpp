@@ -101,6 +101,8 @@ void Form::build()
             static_cast<QAbstractButton *>(widget)->setChecked(row.checked);
         }
         widget->setObjectName(ui::toQString(row.name));
+        if (!row.accessibleName.isEmpty())
+            widget->setAccessibleName(row.accessibleName.toString());
         widget->setGeometry(row.x, row.y, row.w, row.h);
         QFont font(row.proportional ? proportionalGothicFace() : gothicFace());
         font.setPointSizeF(row.points);
@@ -295,6 +297,21 @@ void Form::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     const QRect area = event->rect() & m_surface->image().rect();
     painter.drawImage(area, m_surface->image(), area);
+    if (m_marker) {
+        painter.setPen(palette().color(QPalette::Highlight));
+        painter.drawRect(m_marker->adjusted(0, 0, -1, -1));
+    }
+}
+
+void Form::setMarker(std::optional<QRect> marker)
+{
+    if (m_marker == marker)
+        return;
+    if (m_marker)
+        update(*m_marker);
+    m_marker = marker;
+    if (m_marker)
+        update(*m_marker);
 }
 
 bool Form::focusNextPrevChild(bool next)
@@ -353,7 +370,10 @@ void Form::closeEvent(QCloseEvent *event)
 
 void Form::copyToClipboard()
 {
+    // The marker lies over the picture, not in it.
+    const std::optional<QRect> marker = std::exchange(m_marker, std::nullopt);
     QGuiApplication::clipboard()->setImage(grab().toImage());
+    m_marker = marker;
 }
 
 } // namespace ui

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -81,6 +82,9 @@ public:
 
     /// The drawing surface (only for a window built with one).
     ImageCanvas &surface();
+    /// A thin frame in the highlight colour over the surface; never in コピー(&Y)'s copy.
+    void setMarker(std::optional<QRect> marker);
+    std::optional<QRect> marker() const { return m_marker; }
 
     /// What happens when a name no control has is asked for: a mistyped name in a test
     /// or tool, so by default a fatal error. A handler replaces that (nothing: the
@@ -114,6 +118,7 @@ private:
     std::unique_ptr<ImageCanvas> m_surface;
     std::function<void()> m_onClose;
     bool m_repaintPending = false;
+    std::optional<QRect> m_marker;
 };
 
 /// Checks or unchecks an option button; unlike the user, the program may uncheck the

@@ -43,6 +43,8 @@ struct ControlRow
     /// then a font size as a character height in pixels (0: none).
     int shownMaxBytes = 0;
     int shownPixels = 0;
+    /// What a screen reader calls the control; empty: its caption.
+    QStringView accessibleName {};
 };
 
 struct WindowLayout
