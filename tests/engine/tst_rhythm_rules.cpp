@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
+// The day-kind rows and the rule table: which rules hold for which levels.
+
 #include "engine/rhythm.h"
+#include "rhythm_helpers.h"
 #include "test_helpers.h"
 
 #include <QList>
 #include <QTest>
 #include <algorithm>
-#include <cmath>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 using namespace engine;
@@ -14,37 +15,7 @@ using namespace engine;
 Q_DECLARE_METATYPE(engine::LevelTest)
 Q_DECLARE_METATYPE(engine::MarkShape)
 
-namespace {
-
-QList<int> rulesOf(const Sample &s)
-{
-    QList<int> rules;
-    for (int i = 0; i < s.markCount; ++i)
-        rules.append(s.marks[static_cast<std::size_t>(i)].rule);
-    return rules;
-}
-
-std::vector<Sample> walkAll(float daysSinceBirth, float length)
-{
-    std::vector<Sample> samples;
-    SampleWalk walk(daysSinceBirth, length);
-    for (Sample s; walk.next(s);)
-        samples.push_back(s);
-    return samples;
-}
-
-Sample withLevels(float x, float p, float s, float i)
-{
-    Sample sample;
-    sample.x = x;
-    sample.level = {p, s, i};
-    markSample(sample);
-    return sample;
-}
-
-} // namespace
-
-class TestRhythm : public QObject
+class TestRhythmRules : public QObject
 {
     Q_OBJECT
 
@@ -58,20 +29,9 @@ private Q_SLOTS:
     void everyLevelCombination();
     void markCoordinates_data();
     void markCoordinates();
-    void phaseOffsets_data();
-    void phaseOffsets();
-    void march2000FromNewYear2000();
-    void monthStartingOnBirthDate();
-    void birthOnThe15th();
-    void roundedOnceWhenStored();
-    void sampleCounts_data();
-    void sampleCounts();
-    void cautionLimit();
-    void wholePeriodIsZeroLevel_data();
-    void wholePeriodIsZeroLevel();
 };
 
-void TestRhythm::dayKinds()
+void TestRhythmRules::dayKinds()
 {
     const QStringList labels {
         u"スポーツ　好調日"_s,
@@ -99,7 +59,7 @@ void TestRhythm::dayKinds()
     QCOMPARE(utf8(kDayKinds[1].label).mid(3, 3), u"  \u3000"_s);
 }
 
-void TestRhythm::ruleTableShape()
+void TestRhythmRules::ruleTableShape()
 {
     // Blocks are the caution rules; they start 7 left of x, 6 on rows 9 to 11.
     for (const Rule &rule : kRules) {
@@ -112,7 +72,7 @@ void TestRhythm::ruleTableShape()
     QCOMPARE(kRules.back().row, kRowCount - 1);
 }
 
-void TestRhythm::levelTests_data()
+void TestRhythmRules::levelTests_data()
 {
     QTest::addColumn<LevelTest>("test");
     QTest::addColumn<float>("level");
@@ -131,7 +91,7 @@ void TestRhythm::levelTests_data()
     QTest::newRow("any 203") << LevelTest::Any << 203.0f << true;
 }
 
-void TestRhythm::levelTests()
+void TestRhythmRules::levelTests()
 {
     QFETCH(LevelTest, test);
     QFETCH(float, level);
@@ -139,7 +99,7 @@ void TestRhythm::levelTests()
     QCOMPARE(levelHolds(test, level), holds);
 }
 
-void TestRhythm::rulesForLevels_data()
+void TestRhythmRules::rulesForLevels_data()
 {
     QTest::addColumn<float>("x");
     QTest::addColumn<float>("p");
@@ -179,7 +139,7 @@ void TestRhythm::rulesForLevels_data()
         << 300.0f << 183.0f << 170.0f << 183.0f << QList<int> {3, 16, 17, 19};
 }
 
-void TestRhythm::rulesForLevels()
+void TestRhythmRules::rulesForLevels()
 {
     QFETCH(float, x);
     QFETCH(float, p);
@@ -189,7 +149,7 @@ void TestRhythm::rulesForLevels()
     QCOMPARE(rulesOf(withLevels(x, p, s, i)), rules);
 }
 
-void TestRhythm::everyLevelCombination()
+void TestRhythmRules::everyLevelCombination()
 {
     // The marks follow the rule table read literally, for every level a sample can have.
     for (float x : {130.0f, 620.0f, 620.96f}) {
@@ -212,7 +172,7 @@ void TestRhythm::everyLevelCombination()
     }
 }
 
-void TestRhythm::markCoordinates_data()
+void TestRhythmRules::markCoordinates_data()
 {
     QTest::addColumn<float>("level");
     QTest::addColumn<int>("rule");
@@ -237,7 +197,7 @@ void TestRhythm::markCoordinates_data()
         << 183.0f << 25 << 14 << 7 << MarkShape::Block << QList<float> {193, 449, 206, 462};
 }
 
-void TestRhythm::markCoordinates()
+void TestRhythmRules::markCoordinates()
 {
     QFETCH(float, level);
     QFETCH(int, rule);
@@ -259,161 +219,5 @@ void TestRhythm::markCoordinates()
     QCOMPARE_EXACT(it->y2, box[3]);
 }
 
-void TestRhythm::phaseOffsets_data()
-{
-    QTest::addColumn<float>("days");
-    QTest::addColumn<QList<float>>("offsets");
-    QTest::newRow("birth date") << 0.0f << QList<float> {0, 0, 0};
-    QTest::newRow("60 days") << 60.0f << QList<float> {14, 4, 27};
-    QTest::newRow("born on the 15th") << -14.0f << QList<float> {-14, -14, -14};
-    QTest::newRow("born on the 31st") << -30.0f << QList<float> {-7, -2, -30};
-    QTest::newRow("one common cycle, not reduced") << 21252.0f << QList<float> {0, 0, 0};
-    QTest::newRow("past one cycle") << 21253.0f << QList<float> {1, 1, 1};
-    QTest::newRow("two cycles and 60") << 42564.0f << QList<float> {14, 4, 27};
-    QTest::newRow("1028 years") << 375469.0f << QList<float> {17, 17, 28};
-    QTest::newRow("half rounds up") << 2.5f << QList<float> {3, 3, 3};
-    QTest::newRow("negative half rounds down") << -2.5f << QList<float> {-3, -3, -3};
-    QTest::newRow("below half") << 2.49f << QList<float> {2, 2, 2};
-}
-
-void TestRhythm::phaseOffsets()
-{
-    QFETCH(float, days);
-    QFETCH(QList<float>, offsets);
-    const Offsets o = engine::phaseOffsets(days);
-    for (int r = 0; r < kRhythmCount; ++r)
-        QCOMPARE_EXACT(o.values[std::size_t(r)], offsets[r]);
-}
-
-void TestRhythm::march2000FromNewYear2000()
-{
-    SampleWalk walk(60.0f, 31.0f);
-    Sample s;
-    QVERIFY(walk.next(s));
-    QCOMPARE_EXACT(s.t, 0.0f);
-    QCOMPARE_EXACT(s.x, 130.0f);
-    const std::array<float, 3> curves {100.59f, 72.37f, 106.21f};
-    const std::array<float, 3> levels {195.0f, 167.0f, 201.0f};
-    for (std::size_t r = 0; r < 3; ++r) {
-        QVERIFY2(
-            std::fabs(s.curve[r] - curves[r]) < 0.01f, qPrintable(QString::number(s.curve[r])));
-        QCOMPARE_EXACT(s.level[r], levels[r]);
-    }
-    QCOMPARE(rulesOf(s), QList<int> {3});
-    QCOMPARE(s.marks[0].row, 1);
-    QCOMPARE(utf8(kDayKinds[1].label), u"ゲーム  　好調日"_s);
-}
-
-void TestRhythm::monthStartingOnBirthDate()
-{
-    for (float days : {0.0f, 21252.0f, 42504.0f}) {
-        SampleWalk walk(days, 30.0f);
-        Sample s;
-        QVERIFY(walk.next(s));
-        for (std::size_t r = 0; r < 3; ++r)
-            QCOMPARE_EXACT(s.level[r], 183.0f);
-        QList<int> rows;
-        QList<float> starts;
-        for (int i = 0; i < s.markCount; ++i) {
-            const Mark &m = s.marks[std::size_t(i)];
-            rows.append(m.row);
-            starts.append(m.x1);
-        }
-        QCOMPARE(rows, (QList<int> {7, 7, 8, 9, 10, 11, 11, 12, 13, 13, 14}));
-        QCOMPARE(starts, (QList<float> {123, 130, 123, 124, 124, 124, 124, 123, 123, 123, 123}));
-    }
-}
-
-void TestRhythm::birthOnThe15th()
-{
-    const std::vector<Sample> samples = walkAll(-14.0f, 31.0f);
-    const auto firstAfter = std::find_if(
-        samples.begin(), samples.end(), [](const Sample &s) { return s.t >= 14.0f; });
-    QVERIFY(firstAfter - samples.begin() >= 3);
-    QVERIFY(std::fabs(firstAfter->t - 14.04f) < 0.005f);
-    for (auto it = firstAfter - 3; it != firstAfter; ++it) {
-        for (std::size_t r = 0; r < 3; ++r)
-            QCOMPARE_EXACT(it->level[r], 183.0f);
-        QCOMPARE(it->markCount, 11); // rows 7 to 14
-    }
-    for (std::size_t r = 0; r < 3; ++r)
-        QCOMPARE_EXACT(firstAfter->level[r], 182.0f);
-    // Before the three, P is already below its zero band.
-    QCOMPARE_EXACT((firstAfter - 4)->level[0], 184.0f);
-}
-
-void TestRhythm::roundedOnceWhenStored()
-{
-    // x = 16t + 130 at t = 0.06 rounded once is 130.96001; step by step, 130.95999.
-    QCOMPARE_EXACT(walkAll(60.0f, 31.0f).at(1).x, 130.96f);
-    // Born on the 22nd, its month shown: at the birthday's first sample c + 108 lies just
-    // below 196, and must not round up to it on its way to the level.
-    const Sample s = walkAll(-21.0f, 31.0f).at(350);
-    QCOMPARE(QList<float>(s.level.begin(), s.level.end()), (QList<float> {182, 182, 182}));
-    QCOMPARE(rulesOf(s), QList<int> {15});
-}
-
-void TestRhythm::sampleCounts_data()
-{
-    QTest::addColumn<float>("length");
-    QTest::addColumn<int>("count");
-    QTest::newRow("31 days") << 31.0f << 516;
-    QTest::newRow("30 days") << 30.0f << 499;
-    QTest::newRow("29 days") << 29.0f << 482;
-}
-
-void TestRhythm::sampleCounts()
-{
-    QFETCH(float, length);
-    QFETCH(int, count);
-    const std::vector<Sample> samples = walkAll(60.0f, length);
-    QCOMPARE(int(samples.size()), count);
-    // Positions follow 16t + 130, each step 0.96 pixel.
-    for (const Sample &s : samples)
-        QVERIFY(std::fabs(s.x - (16.0f * s.t + 130.0f)) < 0.001f);
-    QVERIFY(samples.back().t <= length - 0.1f);
-}
-
-void TestRhythm::cautionLimit()
-{
-    int blocks = 0;
-    for (float days = -30.0f; days < 21252.0f; days += 131.0f) {
-        for (float length : {28.0f, 29.0f, 30.0f, 31.0f}) {
-            const std::vector<Sample> samples = walkAll(days, length);
-            if (length < 31.0f)
-                QVERIFY(samples.back().x < kCautionLimit);
-            for (const Sample &s : samples) {
-                for (int i = 0; i < s.markCount; ++i) {
-                    if (s.marks[std::size_t(i)].shape != MarkShape::Block)
-                        continue;
-                    QVERIFY(s.x <= 620.0f);
-                    ++blocks;
-                }
-            }
-        }
-    }
-    QVERIFY(blocks > 0);
-}
-
-void TestRhythm::wholePeriodIsZeroLevel_data()
-{
-    QTest::addColumn<int>("rhythm");
-    QTest::addColumn<float>("t");
-    QTest::newRow("P at 23") << 0 << 23.0f;
-    QTest::newRow("S at 28") << 1 << 28.0f;
-    QTest::newRow("I at 33") << 2 << 33.0f;
-}
-
-void TestRhythm::wholePeriodIsZeroLevel()
-{
-    QFETCH(int, rhythm);
-    QFETCH(float, t);
-    Sample s;
-    evaluateSample(t, Offsets {}, s);
-    // 6.28 falls short of 2π: the sine there is about −0.0032, just below zero.
-    QVERIFY(s.curve[std::size_t(rhythm)] > 88.06f && s.curve[std::size_t(rhythm)] < 88.07f);
-    QCOMPARE_EXACT(s.level[std::size_t(rhythm)], 183.0f);
-}
-
-QTEST_APPLESS_MAIN(TestRhythm)
-#include "tst_rhythm.moc"
+QTEST_APPLESS_MAIN(TestRhythmRules)
+#include "tst_rhythm_rules.moc"
