@@ -264,7 +264,7 @@ void TestRedrawCycle::stepWritesBackWesternYear()
     weekdays.reset();
     weekdays.nextWeekday(tableMonthOf(port));
     QCOMPARE(utf8(weekdays.name()), u"土"_s);
-    QCOMPARE(weekdays.colour(), 3);
+    QCOMPARE(weekdays.number(), 5);
 }
 
 void TestRedrawCycle::stepWrittenBackBeforeRejection()
