@@ -13,7 +13,7 @@ inline constexpr int kRhythmCount = 3; // physical, emotional, intellectual
 inline constexpr std::array<float, kRhythmCount> kPeriods {23.0f, 28.0f, 33.0f};
 inline constexpr int kRowCount = 15;
 inline constexpr int kRuleCount = 25;
-/// Caution blocks are drawn only up to this x.
+/// Caution rules (the blocks) hold only up to this x.
 inline constexpr float kCautionLimit = 620.0f;
 
 /// A day-kind row: its label (UTF-8, exactly as shown).
