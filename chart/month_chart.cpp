@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "chart/month_chart.h"
 
+#include "chart/chart_colours.h"
 #include "chart/day_summary.h"
+#include "chart/mark_geometry.h"
 #include "engine/calendar.h"
 #include "engine/month_walk.h"
 #include "engine/rhythm.h"
@@ -16,10 +18,6 @@ namespace chart {
 
 namespace {
 
-constexpr int kWhite = 15;
-constexpr int kYellow = 13;
-constexpr int kBlue = 3;
-constexpr int kBlack = 0;
 constexpr int kLabelSize = 14;
 constexpr int kWindowSize = 16;
 
@@ -86,8 +84,8 @@ void drawRowLabels(ui::Canvas &canvas)
 {
     canvas.setFontSize(kLabelSize);
     for (int k = 0; k < engine::kRowCount; ++k) {
-        const engine::DayKind &kind = engine::kDayKinds[k];
-        canvas.drawText(ui::toQString(kind.label), 7, float(225 + 16 * k), kind.colour);
+        const std::string_view label = engine::kDayKinds[k].label;
+        canvas.drawText(ui::toQString(label), 7, float(225 + 16 * k), kRowColours[k]);
     }
 }
 
@@ -104,14 +102,16 @@ void drawSamples(ui::Canvas &canvas, const engine::MonthWalk &month)
     while (walk.next(sample)) {
         for (int r = 0; r < engine::kRhythmCount; ++r) {
             const float y = sample.curve[r] + 108.0f;
-            canvas.plot(sample.x, y, engine::kRhythmColours[r]);
+            canvas.plot(sample.x, y, kCurveColours[r]);
         }
         for (int m = 0; m < sample.markCount; ++m) {
             const engine::Mark &mark = sample.marks[m];
+            const MarkBox box = markBox(sample.x, mark.row, mark.shape);
+            const int colour = kRowColours[mark.row];
             if (mark.shape == engine::MarkShape::Block)
-                canvas.fillBox(mark.x1, mark.y1, mark.x2, mark.y2, mark.colour);
+                canvas.fillBox(box.x1, box.y1, box.x2, box.y2, colour);
             else
-                canvas.drawLine(mark.x1, mark.y1, mark.x2, mark.y2, mark.colour);
+                canvas.drawLine(box.x1, box.y1, box.x2, box.y2, colour);
         }
     }
 }
@@ -141,7 +141,8 @@ void drawDateTable(ui::Canvas &canvas, const ChartInput &input, const engine::Mo
         const int remembered = canvas.fontSize();
         canvas.setFontSize(kLabelSize);
         const std::string_view name = weekdays.name();
-        canvas.drawText(ui::toQString(name), early ? x + 2 : x + 6, 157, weekdays.colour());
+        canvas.drawText(
+            ui::toQString(name), early ? x + 2 : x + 6, 157, weekdayColour(weekdays.number()));
         canvas.setFontSize(remembered);
     });
 }

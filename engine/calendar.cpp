@@ -16,20 +16,7 @@ namespace {
 constexpr std::array<float, 12> kLeapOffsets {0, 31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30};
 constexpr std::array<float, 12> kCommonOffsets {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30};
 
-struct WeekdayEntry
-{
-    std::string_view name;
-    int colour;
-};
-constexpr std::array<WeekdayEntry, 7> kWeekdays {{
-    {"月", 0},
-    {"火", 0},
-    {"水", 0},
-    {"木", 0},
-    {"金", 0},
-    {"土", 3},
-    {"日", 5},
-}};
+constexpr std::array<std::string_view, 7> kWeekdayNames {"月", "火", "水", "木", "金", "土", "日"};
 
 std::size_t eraIndex(int eraCode)
 {
@@ -56,13 +43,13 @@ float monthOffsetSum(float year, float month)
 // Days before 1 January of the year, as (Y′ − L) × 365 + L × 366.
 float yearBase(float year)
 {
-    const float y1 = year - 1.0f;
-    const float q4 = std::trunc(y1 / 4.0f);
-    const float q100 = std::trunc(y1 / 100.0f);
-    const float q400 = std::trunc(y1 / 400.0f);
+    const float priorYears = year - 1.0f;
+    const float q4 = std::trunc(priorYears / 4.0f);
+    const float q100 = std::trunc(priorYears / 100.0f);
+    const float q400 = std::trunc(priorYears / 400.0f);
     const float l1 = q4 - q100;
     const float leaps = l1 + q400;
-    const float commonYears = y1 - leaps;
+    const float commonYears = priorYears - leaps;
     const float commonDays = commonYears * 365.0f;
     const float leapDays = leaps * 366.0f;
     return commonDays + leapDays;
@@ -274,21 +261,13 @@ void WeekdayState::computeNumber()
 void WeekdayState::lookUpName()
 {
     m_name = weekdayName(m_number);
-    m_colour = weekdayColour(m_number);
 }
 
 std::string_view weekdayName(int number)
 {
     if (number < 0 || number > 6)
         return {};
-    return kWeekdays[static_cast<std::size_t>(number)].name;
-}
-
-int weekdayColour(int number)
-{
-    if (number < 0 || number > 6)
-        return 0;
-    return kWeekdays[static_cast<std::size_t>(number)].colour;
+    return kWeekdayNames[static_cast<std::size_t>(number)];
 }
 
 } // namespace engine

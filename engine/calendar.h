@@ -78,7 +78,6 @@ public:
     float day() const { return m_dayCounter; }
     int number() const { return m_number; }
     std::string_view name() const { return m_name; }
-    int colour() const { return m_colour; }
 
 private:
     void countDay(const TableMonth &month);
@@ -91,11 +90,9 @@ private:
     float m_serial = 0;
     int m_number = 0;
     std::string_view m_name;
-    int m_colour = 0;
 };
 
-/// Weekday number 0–6 (0 Monday) → name "月" … "日" (UTF-8) and palette colour.
+/// Weekday number 0–6 (0 Monday) → name "月" … "日" (UTF-8); empty outside 0–6.
 std::string_view weekdayName(int number);
-int weekdayColour(int number);
 
 } // namespace engine

@@ -27,44 +27,34 @@ constexpr MarkShape St = MarkShape::Stroke;
 constexpr MarkShape Sh = MarkShape::ShiftedStroke;
 constexpr MarkShape Bl = MarkShape::Block;
 
-float rowTop(int row)
-{
-    return 225.0f + 16.0f * static_cast<float>(row);
-}
-
-float rowBottom(int row)
-{
-    return 238.0f + 16.0f * static_cast<float>(row);
-}
-
-// Row, tests of P, S, I, mark, block start, caution. The rows' tests differ where the
+// Row, tests of P, S, I, mark, caution. The rows' tests differ where the
 // table says so (row 5 uses "not high" for S, row 13's second rule "low" for I).
 constexpr std::array<Rule, kRuleCount> kRuleTable {{
-    {0, {H, H, L}, St, 0, false}, // 1
-    {0, {H, H, H}, St, 0, false}, // 2
-    {1, {L, H, L}, St, 0, false}, // 3
-    {1, {H, H, H}, St, 0, false}, // 4
-    {2, {K, K, K}, Sh, 0, false}, // 5
-    {3, {L, L, H}, St, 0, false}, // 6
-    {3, {H, H, H}, St, 0, false}, // 7
-    {4, {H, L, L}, St, 0, false}, // 8
-    {4, {H, H, H}, St, 0, false}, // 9
-    {5, {H, N, H}, St, 0, false}, // 10
-    {5, {H, H, H}, St, 0, false}, // 11
-    {6, {L, H, H}, St, 0, false}, // 12
-    {6, {H, H, H}, St, 0, false}, // 13
-    {7, {Z, Z, Z}, Bl, 7, true}, // 14
-    {7, {N, N, N}, St, 0, false}, // 15
-    {8, {Z, A, A}, Bl, 7, true}, // 16
-    {9, {A, A, Z}, Bl, 6, true}, // 17
-    {10, {A, Z, A}, Bl, 6, true}, // 18
-    {11, {Z, A, Z}, Bl, 6, true}, // 19
-    {11, {A, Z, Z}, Bl, 6, true}, // 20
-    {12, {H, Z, Z}, Bl, 7, true}, // 21
-    {12, {Z, Z, Z}, Bl, 7, true}, // 22
-    {13, {Z, Z, Z}, Bl, 7, true}, // 23
-    {13, {Z, Z, L}, Bl, 7, true}, // 24
-    {14, {Z, Z, Z}, Bl, 7, true}, // 25
+    {0, {H, H, L}, St, false}, // 1
+    {0, {H, H, H}, St, false}, // 2
+    {1, {L, H, L}, St, false}, // 3
+    {1, {H, H, H}, St, false}, // 4
+    {2, {K, K, K}, Sh, false}, // 5
+    {3, {L, L, H}, St, false}, // 6
+    {3, {H, H, H}, St, false}, // 7
+    {4, {H, L, L}, St, false}, // 8
+    {4, {H, H, H}, St, false}, // 9
+    {5, {H, N, H}, St, false}, // 10
+    {5, {H, H, H}, St, false}, // 11
+    {6, {L, H, H}, St, false}, // 12
+    {6, {H, H, H}, St, false}, // 13
+    {7, {Z, Z, Z}, Bl, true}, // 14
+    {7, {N, N, N}, St, false}, // 15
+    {8, {Z, A, A}, Bl, true}, // 16
+    {9, {A, A, Z}, Bl, true}, // 17
+    {10, {A, Z, A}, Bl, true}, // 18
+    {11, {Z, A, Z}, Bl, true}, // 19
+    {11, {A, Z, Z}, Bl, true}, // 20
+    {12, {H, Z, Z}, Bl, true}, // 21
+    {12, {Z, Z, Z}, Bl, true}, // 22
+    {13, {Z, Z, Z}, Bl, true}, // 23
+    {13, {Z, Z, L}, Bl, true}, // 24
+    {14, {Z, Z, Z}, Bl, true}, // 25
 }};
 
 constexpr bool holds(LevelTest test, float level)
@@ -146,21 +136,21 @@ constexpr std::uint32_t kCautionRules = [] {
 const std::array<Rule, kRuleCount> kRules = kRuleTable;
 
 const std::array<DayKind, kRowCount> kDayKinds {{
-    {"スポーツ　好調日", 5},
-    {"ゲーム  　好調日", 9},
-    {"ギャンブル好調日", 7},
-    {"読書 学習 好調日", 3},
-    {"持久持続力好調日", 5},
-    {"体力活動　好調日", 7},
-    {"知的 創造 好調日", 3},
-    {"休養 休息 充電日", 9},
-    {"風邪 体調 注意日", 7},
-    {"ポカ不手際注意日", 3},
-    {"ミス 過失 注意日", 9},
-    {"運転 事故 注意日", 5},
-    {"過運動無理注意日", 3},
-    {"事故 ケガ 注意日", 5},
-    {"病気 ケガ 注意日", 7},
+    {"スポーツ　好調日"},
+    {"ゲーム  　好調日"},
+    {"ギャンブル好調日"},
+    {"読書 学習 好調日"},
+    {"持久持続力好調日"},
+    {"体力活動　好調日"},
+    {"知的 創造 好調日"},
+    {"休養 休息 充電日"},
+    {"風邪 体調 注意日"},
+    {"ポカ不手際注意日"},
+    {"ミス 過失 注意日"},
+    {"運転 事故 注意日"},
+    {"過運動無理注意日"},
+    {"事故 ケガ 注意日"},
+    {"病気 ケガ 注意日"},
 }};
 
 bool levelHolds(LevelTest test, float level)
@@ -220,12 +210,11 @@ void evaluateSample(float t, const Offsets &offsets, Sample &out)
 
 void markSample(Sample &out)
 {
-    const float x = out.x;
     const int key
         = (levelClass(out.level[0]) * kLevelClasses + levelClass(out.level[1])) * kLevelClasses
         + levelClass(out.level[2]);
     std::uint32_t rules = kRulesByClass[static_cast<std::size_t>(key)];
-    if (!(x <= kCautionLimit))
+    if (!(out.x <= kCautionLimit))
         rules &= ~kCautionRules;
     int count = 0;
     for (; rules != 0; rules &= rules - 1) {
@@ -234,28 +223,7 @@ void markSample(Sample &out)
         Mark &mark = out.marks[static_cast<std::size_t>(count++)];
         mark.rule = static_cast<int>(i) + 1;
         mark.row = rule.row;
-        mark.colour = kDayKinds[static_cast<std::size_t>(rule.row)].colour;
         mark.shape = rule.shape;
-        switch (rule.shape) {
-        case MarkShape::Stroke:
-            mark.x1 = x;
-            mark.y1 = rowTop(rule.row);
-            mark.x2 = x;
-            mark.y2 = rowBottom(rule.row);
-            break;
-        case MarkShape::ShiftedStroke:
-            mark.x1 = x - 2.0f;
-            mark.y1 = 271.0f;
-            mark.x2 = x - 2.0f;
-            mark.y2 = 257.0f;
-            break;
-        case MarkShape::Block:
-            mark.x1 = x - rule.blockFrom;
-            mark.y1 = rowTop(rule.row);
-            mark.x2 = x + 6.0f;
-            mark.y2 = rowBottom(rule.row);
-            break;
-        }
     }
     out.markCount = count;
 }

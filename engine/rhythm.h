@@ -11,17 +11,15 @@ namespace engine {
 
 inline constexpr int kRhythmCount = 3; // physical, emotional, intellectual
 inline constexpr std::array<float, kRhythmCount> kPeriods {23.0f, 28.0f, 33.0f};
-inline constexpr std::array<int, kRhythmCount> kRhythmColours {5, 9, 3};
 inline constexpr int kRowCount = 15;
 inline constexpr int kRuleCount = 25;
-/// Caution blocks are drawn only up to this x.
+/// Caution rules (the blocks) hold only up to this x.
 inline constexpr float kCautionLimit = 620.0f;
 
-/// A day-kind row: label (UTF-8, exactly as shown) and palette colour.
+/// A day-kind row: its label (UTF-8, exactly as shown).
 struct DayKind
 {
     std::string_view label;
-    int colour;
 };
 extern const std::array<DayKind, kRowCount> kDayKinds;
 
@@ -43,20 +41,17 @@ struct Rule
     int row;
     std::array<LevelTest, kRhythmCount> tests; ///< P, S, I
     MarkShape shape;
-    float blockFrom; ///< blocks start at x − blockFrom (7 or 6)
     bool caution; ///< holds only where x ≤ kCautionLimit
 };
 /// Rules 1–25 in table order.
 extern const std::array<Rule, kRuleCount> kRules;
 
-/// One mark to draw: a line (strokes) or a filled box (blocks) in the row's colour.
+/// One rule that holds at a sample: which row it marks, and as a stroke or a block.
 struct Mark
 {
     int rule; ///< 1–25
     int row; ///< 0–14
-    int colour; ///< palette index
     MarkShape shape;
-    float x1, y1, x2, y2;
 };
 
 struct Sample
