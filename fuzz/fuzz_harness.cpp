@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "fuzz/fuzz_harness.h"
 
+#include "chart/chart_input.h"
 #include "chart/month_chart.h"
 #include "engine/calendar.h"
-#include "engine/field_port.h"
-#include "engine/redraw_cycle.h"
+#include "engine/input_check.h"
 #include "roster/roster_file.h"
 #include "ui/drawing/image_canvas.h"
 #include "ui/text/cp932.h"
@@ -14,7 +14,6 @@
 #include <QString>
 #include <algorithm>
 #include <array>
-#include <map>
 #include <optional>
 #include <string>
 
@@ -35,85 +34,15 @@ bool checkRosterBytes(QByteArrayView bytes)
 
 namespace {
 
-namespace names = engine::names;
-
-// In the order the input gives them.
-constexpr std::array<std::string_view, 6> kTextFields {names::kBirthYear, names::kBirthMonth,
-    names::kBirthDay, names::kShownYear, names::kShownMonth, names::kName};
-constexpr const names::EraNames &kBirthButtons = names::kBirthEraButtons;
-constexpr const names::EraNames &kShownButtons = names::kShownEraButtons;
-
-/// The main window's fields as a map; texts pass through QString as they do in the
-/// window, so invalid UTF-8 arrives as U+FFFD.
-class MapWindow : public engine::CyclePort, public engine::FieldPort
+// The era of a group as the window reads its buttons, checked by bits 0–4: the first
+// checked one, 西暦 when none is.
+engine::Era checkedEra(unsigned bits)
 {
-public:
-    explicit MapWindow(QString today)
-        : m_today(std::move(today))
-        , m_canvas(chart::kSurfaceSize)
-    {
-        m_canvas.clear();
+    for (int i = 0; i < engine::kEraCount; ++i) {
+        if ((bits >> i) & 1u)
+            return static_cast<engine::Era>(i);
     }
-
-    std::string text(std::string_view control) const override
-    {
-        const auto it = m_texts.find(std::string(control));
-        return it == m_texts.end() ? std::string() : it->second;
-    }
-    void setText(std::string_view control, std::string_view utf8) override
-    {
-        m_texts[std::string(control)]
-            = QString::fromUtf8(utf8.data(), qsizetype(utf8.size())).toStdString();
-    }
-    bool isChecked(std::string_view control) const override
-    {
-        const auto it = m_checked.find(std::string(control));
-        return it != m_checked.end() && it->second;
-    }
-    void setChecked(std::string_view control, bool checked) override
-    {
-        m_checked[std::string(control)] = checked;
-    }
-    // Limits bind typing only, and nobody types here.
-    void setMaxBytes(std::string_view, int) override { }
-    void clearChartArea() override { chart::clearChartArea(m_canvas); }
-    void drawChart(const engine::CheckedInput &input) override
-    {
-        chart::redrawChart(m_canvas, chart::chartInput(input, fieldTexts(), m_today));
-        ++m_draws;
-    }
-    void rosterCommand(engine::RosterRequest) override { }
-
-    int draws() const { return m_draws; }
-
-private:
-    chart::FieldTexts fieldTexts() const
-    {
-        const auto textOf
-            = [this](std::string_view field) { return QString::fromStdString(text(field)); };
-        chart::FieldTexts texts;
-        texts.birthYear = textOf(names::kBirthYear);
-        texts.birthMonth = textOf(names::kBirthMonth);
-        texts.birthDay = textOf(names::kBirthDay);
-        texts.shownYear = textOf(names::kShownYear);
-        texts.shownMonth = textOf(names::kShownMonth);
-        texts.shownEra
-            = engine::checkedEra(*this, names::kShownEraButtons).value_or(engine::Era::Western);
-        texts.name = textOf(names::kName);
-        return texts;
-    }
-
-    QString m_today;
-    ui::ImageCanvas m_canvas;
-    std::map<std::string, std::string, std::less<>> m_texts;
-    std::map<std::string, bool, std::less<>> m_checked;
-    int m_draws = 0;
-};
-
-void setButtons(MapWindow &window, const names::EraNames &buttons, unsigned bits)
-{
-    for (std::size_t i = 0; i < buttons.size(); ++i)
-        window.setChecked(buttons[i], (bits >> i) & 1u);
+    return engine::Era::Western;
 }
 
 } // namespace
@@ -125,42 +54,43 @@ bool checkInputRedraw(QByteArrayView bytes)
     const auto byte
         = [&bytes](qsizetype i) { return unsigned(static_cast<unsigned char>(bytes[i])); };
     const QDate today = QDate(1900, 1, 1).addDays(byte(3) | byte(4) << 8);
-    const QString todayText = today.toString(QStringLiteral("yyyy/MM/dd"));
 
-    MapWindow window(todayText);
-    setButtons(window, kBirthButtons, byte(0));
-    setButtons(window, kShownButtons, byte(1));
+    chart::FieldTexts texts;
+    texts.birthEra = checkedEra(byte(0));
+    texts.shownEra = checkedEra(byte(1));
+    // In the order the input gives them; invalid UTF-8 arrives as U+FFFD, as in a field.
+    QString *const fields[] = {&texts.birthYear, &texts.birthMonth, &texts.birthDay,
+        &texts.shownYear, &texts.shownMonth, &texts.name};
     QByteArrayView rest = bytes.sliced(5);
-    for (std::string_view field : kTextFields) {
+    for (QString *field : fields) {
         const qsizetype end = rest.indexOf('\r');
-        const QByteArrayView piece = end < 0 ? rest : rest.first(end);
-        window.setText(field, std::string_view(piece.data(), std::size_t(piece.size())));
+        *field = QString::fromUtf8(end < 0 ? rest : rest.first(end));
         rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
     }
 
-    engine::RedrawCycle cycle(window, window);
-    cycle.setBirthEra(int(byte(0) >> 5) % 5 + 1);
-    cycle.setShownEra(int(byte(1) >> 5) % 5 + 6);
-    cycle.afterEvent(); // the first pass, as at start-up
-    const auto request = static_cast<engine::RedrawRequest>(int(byte(2) % 3) + 1);
-    cycle.setRedrawRequest(request);
-    cycle.afterEvent();
-
-    // One pass draws at most once and never leaves a request behind.
-    if (window.draws() > 1 || cycle.redrawRequest() != engine::RedrawRequest::None
-        || cycle.rosterRequest() != engine::RosterRequest::None)
+    // Start-up's white chart area, then one chart command as the main window runs it.
+    ui::ImageCanvas canvas(chart::kSurfaceSize);
+    canvas.clear();
+    chart::clearChartArea(canvas);
+    const auto step = static_cast<engine::Step>(int(byte(2) % 3) + 1);
+    const engine::CheckOutcome outcome = engine::check(texts.formInput(), step);
+    if (outcome.stepped)
+        texts.showSteppedMonth(*outcome.stepped);
+    // Every field emptied has its reason, and only a field emptied has one.
+    if ((outcome.rejected == engine::Field::None) != (outcome.reason == engine::Reason::None))
         return false;
-    // A month that was stepped and drawn shows its year in Western form, from 1 to 9999.
-    if (request != engine::RedrawRequest::AsEntered && window.draws() == 1) {
-        const float year = engine::parseNumber(window.text(names::kShownYear));
+    if (outcome.rejected != engine::Field::None)
+        return true;
+    chart::redrawChart(canvas, chart::chartInput(outcome.input, texts, chart::engineDate(today)));
+
+    // A month that was stepped and drawn was written back, its year in Western form, from
+    // 1 to 9999.
+    if (step != engine::Step::AsEntered) {
+        if (!outcome.stepped || texts.shownEra != engine::Era::Western)
+            return false;
+        const float year = engine::parseNumber(texts.shownYear.toStdString());
         if (!(year >= 1.0f && year <= 9999.0f))
             return false;
-        if (!window.isChecked(kShownButtons[0]))
-            return false;
-        for (std::size_t i = 1; i < kShownButtons.size(); ++i) {
-            if (window.isChecked(kShownButtons[i]))
-                return false;
-        }
     }
     return true;
 }

@@ -15,18 +15,18 @@ namespace fuzz {
 /// it yields saves to bytes that read back and save to the same bytes again.
 bool checkRosterBytes(QByteArrayView bytes);
 
-/// The main window's input on one redraw:
-///   byte 0  birth era buttons RADIO1–RADIO5 checked by bits 0–4; bits 5–7 pick the
-///           era code of the previous cycle (used when none is checked)
-///   byte 1  the same for the shown era, RADIO6–RADIO10
-///   byte 2  the redraw request, 1 + value mod 3: 1 as entered, 2 previous month,
-///           3 next month
+/// The main window's input on one chart command:
+///   byte 0  the birth era buttons 西暦, 平成, 昭和, 大正, 令和 checked by bits 0–4 (the
+///           first checked counts, 西暦 when none is); bits 5–7 unused
+///   byte 1  the same for the displayed month's era
+///   byte 2  the step, 1 + value mod 3: 1 as entered, 2 previous month, 3 next month
 ///   bytes 3–4  today, as days after 1900-01-01 (little-endian)
-///   rest    EDIT1, EDIT2, EDIT3, EDIT4, EDIT5, EDIT26 as UTF-8, separated by CR (no
-///           field can hold one: typing, pasting and the roster file all end a text there)
-/// runs the first pass, then the pass that reads, checks and, when the input is
-/// accepted, draws the chart onto a surface the size of the main window.
-/// Needs a QGuiApplication.
+///   rest    birth year, month and day, displayed year and month, and name as UTF-8,
+///           separated by CR (no field can hold one: typing, pasting and the roster
+///           file all end a text there)
+/// clears the chart area as start-up does, then checks as 表示, <<前月 or 翌月>> does
+/// and, when the input is accepted, draws the chart onto a surface the size of the
+/// main window. Needs a QGuiApplication.
 bool checkInputRedraw(QByteArrayView bytes);
 
 /// The text fields' filter on one change of a field:

@@ -20,7 +20,7 @@ struct Scene
 {
     chart::FieldTexts fields;
     engine::CheckedInput input;
-    QString today;
+    engine::Date today;
 };
 
 /// December 2026 shown in Western years for someone born on 1985-04-12; todayBirthday
@@ -30,17 +30,12 @@ Scene scene(bool todayBirthday)
     Scene s;
     s.fields = {u"1985"_s, todayBirthday ? u"12"_s : u"4"_s, todayBirthday ? u"8"_s : u"12"_s,
         engine::Era::Western, u"2026"_s, u"12"_s, engine::Era::Western, u"山田　太郎"_s};
-    engine::RawInput raw;
-    raw.birthYear = 1985;
-    raw.birthMonth = todayBirthday ? 12 : 4;
-    raw.birthDay = todayBirthday ? 8 : 12;
-    raw.shownYear = 2026;
-    raw.shownMonth = 12;
-    const engine::CheckOutcome outcome = engine::checkInput(raw);
+    const engine::CheckOutcome outcome
+        = engine::check(s.fields.formInput(), engine::Step::AsEntered);
     if (outcome.rejected != engine::Field::None)
         std::abort(); // the scene itself is wrong: no figure would mean anything
     s.input = outcome.input;
-    s.today = u"2026/12/08"_s;
+    s.today = {2026, 12, 8};
     return s;
 }
 

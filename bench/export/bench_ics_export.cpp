@@ -19,16 +19,10 @@ chart::ChartInput scene()
 {
     const chart::FieldTexts fields {u"1985"_s, u"4"_s, u"12"_s, engine::Era::Western, u"2026"_s,
         u"12"_s, engine::Era::Western, u"山田　太郎"_s};
-    engine::RawInput raw;
-    raw.birthYear = 1985;
-    raw.birthMonth = 4;
-    raw.birthDay = 12;
-    raw.shownYear = 2026;
-    raw.shownMonth = 12;
-    const engine::CheckOutcome outcome = engine::checkInput(raw);
+    const engine::CheckOutcome outcome = engine::check(fields.formInput(), engine::Step::AsEntered);
     if (outcome.rejected != engine::Field::None)
         std::abort(); // the scene itself is wrong: no figure would mean anything
-    return chart::chartInput(outcome.input, fields, u"2026/12/08"_s);
+    return chart::chartInput(outcome.input, fields, {2026, 12, 8});
 }
 
 void exportMonths(benchmark::State &state, ics::Kinds kinds)

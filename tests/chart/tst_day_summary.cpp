@@ -61,10 +61,7 @@ void TestDaySummary::dayCount()
     QFETCH(QDate, birth);
     QFETCH(QDate, today);
     QFETCH(float, count);
-    auto date = [](QDate d) {
-        return engine::Date {float(d.year()), float(d.month()), float(d.day())};
-    };
-    QCOMPARE(chart::dayCount(date(birth), date(today)), count);
+    QCOMPARE(chart::dayCount(chart::engineDate(birth), chart::engineDate(today)), count);
 }
 
 void TestDaySummary::greeting_data()
@@ -99,8 +96,7 @@ void TestDaySummary::greeting()
     fields.birthYear = year;
     fields.birthMonth = month;
     fields.birthDay = day;
-    const QString todayText = today.toString(u"yyyy/MM/dd"_s);
-    QCOMPARE(chart::greetingDue(chart::chartInput({}, fields, todayText)), due);
+    QCOMPARE(chart::greetingDue(chart::chartInput({}, fields, chart::engineDate(today))), due);
 }
 
 void TestDaySummary::greetingText()

@@ -1,17 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "engine/calendar.h"
-#include "fake_cycle_port.h"
 #include "test_helpers.h"
 
 #include <QString>
 #include <QTest>
 #include <chrono>
 #include <cmath>
+#include <string>
 
 using namespace Qt::StringLiterals;
 using namespace engine;
 
 Q_DECLARE_METATYPE(engine::Date)
+Q_DECLARE_METATYPE(engine::Era)
 
 namespace {
 
@@ -305,14 +306,12 @@ void TestCalendar::dateFromText()
 
 void TestCalendar::weekdaysOfJanuary2024()
 {
-    FakeCyclePort window;
-    window.texts = {{"EDIT4", "2024"}, {"EDIT5", "1"}};
-    window.selectEras("RADIO1", "RADIO6");
+    const TableMonth january = tableMonth("2024", "1", Era::Western);
     const QStringList names {u"月"_s, u"火"_s, u"水"_s, u"木"_s, u"金"_s, u"土"_s, u"日"_s};
     WeekdayState state;
     state.reset();
     for (int day = 1; day <= 31; ++day) {
-        state.nextWeekday(tableMonthOf(window));
+        state.nextWeekday(january);
         QCOMPARE_EXACT(state.day(), float(day));
         QCOMPARE_EXACT(state.year(), 2024.0f);
         QCOMPARE(state.number(), (day - 1) % 7);
@@ -323,46 +322,40 @@ void TestCalendar::weekdaysOfJanuary2024()
 void TestCalendar::firstWeekday_data()
 {
     QTest::addColumn<QString>("yearText");
-    QTest::addColumn<QString>("eraButton");
+    QTest::addColumn<Era>("era");
     QTest::addColumn<QString>("monthText");
     QTest::addColumn<QString>("name");
-    QTest::newRow("西暦 January 2024") << u"2024"_s << u"RADIO6"_s << u"1"_s << u"月"_s;
-    QTest::newRow("令和 6 January") << u"6"_s << u"RADIO10"_s << u"1"_s << u"月"_s;
-    QTest::newRow("平成 36 May") << u"36"_s << u"RADIO7"_s << u"5"_s << u"水"_s;
-    QTest::newRow("昭和 64 January") << u"64"_s << u"RADIO8"_s << u"1"_s << u"日"_s;
-    QTest::newRow("大正 1 August") << u"1"_s << u"RADIO9"_s << u"8"_s << u"木"_s;
-    QTest::newRow("June 2024") << u"2024"_s << u"RADIO6"_s << u"6"_s << u"土"_s;
-    QTest::newRow("year 1") << u"1"_s << u"RADIO6"_s << u"1"_s << u"月"_s;
+    QTest::newRow("西暦 January 2024") << u"2024"_s << Era::Western << u"1"_s << u"月"_s;
+    QTest::newRow("令和 6 January") << u"6"_s << Era::Reiwa << u"1"_s << u"月"_s;
+    QTest::newRow("平成 36 May") << u"36"_s << Era::Heisei << u"5"_s << u"水"_s;
+    QTest::newRow("昭和 64 January") << u"64"_s << Era::Showa << u"1"_s << u"日"_s;
+    QTest::newRow("大正 1 August") << u"1"_s << Era::Taisho << u"8"_s << u"木"_s;
+    QTest::newRow("June 2024") << u"2024"_s << Era::Western << u"6"_s << u"土"_s;
+    QTest::newRow("year 1") << u"1"_s << Era::Western << u"1"_s << u"月"_s;
 }
 
 void TestCalendar::firstWeekday()
 {
     QFETCH(QString, yearText);
-    QFETCH(QString, eraButton);
+    QFETCH(Era, era);
     QFETCH(QString, monthText);
     QFETCH(QString, name);
-    FakeCyclePort window;
-    window.texts = {{"EDIT4", yearText.toStdString()}, {"EDIT5", monthText.toStdString()}};
-    window.selectEras("RADIO1", eraButton.toStdString());
     WeekdayState state;
     state.reset();
-    state.nextWeekday(tableMonthOf(window));
+    state.nextWeekday(tableMonth(yearText.toStdString(), monthText.toStdString(), era));
     QCOMPARE(utf8(state.name()), name);
 }
 
 void TestCalendar::weekdaysMatchCivilCalendar()
 {
-    FakeCyclePort window;
-    window.selectEras("RADIO1", "RADIO6");
     for (int y : {1, 100, 1582, 1900, 1999, 2000, 2023, 2100, 9999}) {
         for (unsigned m = 1; m <= 12; ++m) {
-            window.texts["EDIT4"] = std::to_string(y);
-            window.texts["EDIT5"] = std::to_string(m);
+            const TableMonth month = tableMonth(std::to_string(y), std::to_string(m), Era::Western);
             WeekdayState state;
             state.reset();
             const auto length = static_cast<unsigned>(monthLength(float(y), float(m)));
             for (unsigned d = 1; d <= length; ++d) {
-                state.nextWeekday(tableMonthOf(window));
+                state.nextWeekday(month);
                 QCOMPARE(state.number(), civilWeekday(y, m, d));
             }
         }

@@ -8,12 +8,14 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 using namespace form_test;
@@ -23,15 +25,19 @@ class TestForm : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void init();
     void buildsControlsFromRows();
     void findsControlsWithoutRegardToCase_data();
     void findsControlsWithoutRegardToCase();
     void unknownNamesAreReported_data();
     void unknownNamesAreReported();
+    void unknownNameIsFatalByDefault();
     void fieldsTakeLimitsFromLayoutAndProgram();
     void fontPixelSizeKeepsFaceAndStyle();
-    void procedureMayDeleteItsWindow();
+    void shownSettings_data();
+    void shownSettings();
+    void commandMayDeleteItsWindow();
     void closing();
     void alwaysOnTopKeepsVisibility();
     void showPlacedCentresOrPositions();
@@ -40,17 +46,27 @@ private Q_SLOTS:
 
 private:
     std::unique_ptr<ui::Form> m_form;
-    QStringList m_ran;
 };
+
+namespace {
+
+// Set for a copy of this test that only asks for the name it holds.
+constexpr char kAskedNameVariable[] = "FORM_TEST_ASK_NAME";
+
+} // namespace
+
+void TestForm::initTestCase()
+{
+    if (qEnvironmentVariableIsSet(kAskedNameVariable)) {
+        const ui::Form form(kLayout);
+        form.text(qEnvironmentVariable(kAskedNameVariable));
+        std::exit(EXIT_SUCCESS);
+    }
+}
 
 void TestForm::init()
 {
-    m_ran.clear();
     m_form = std::make_unique<ui::Form>(kLayout);
-    for (const char *name : {"RADIO1_ON", "RADIO2_ON", "RADIO4_ON", "BUTTON1_ON", "BUTTON3_ON"}) {
-        m_form->setProcedure(name, [this, name] { m_ran << QString::fromLatin1(name); });
-    }
-    m_form->setAfterEvent([this] { m_ran << u"after"_s; });
 }
 
 void TestForm::buildsControlsFromRows()
@@ -104,6 +120,8 @@ void TestForm::findsControlsWithoutRegardToCase()
     QFETCH(QString, found);
     QWidget *widget = m_form->control(asked);
     QCOMPARE(widget ? widget->objectName() : QString(), found);
+    if (widget)
+        QCOMPARE(&m_form->find<QWidget>(asked.toStdString()), widget);
     if (widget && qobject_cast<QLineEdit *>(widget)) {
         m_form->setText(asked, u"12"_s);
         QCOMPARE(m_form->text(found), u"12"_s);
@@ -123,10 +141,9 @@ void TestForm::unknownNamesAreReported_data()
     QTest::newRow("maxBytes") << u"maxBytes"_s << u"EDIT"_s << true;
     QTest::newRow("setFontPixelSize") << u"setFontPixelSize"_s << u"BUTTON9"_s << true;
     QTest::newRow("setRefusedCharacters") << u"setRefusedCharacters"_s << u"EDIT27"_s << true;
-    QTest::newRow("procedure of a button without one")
-        << u"setProcedure"_s << u"BUTTON4_ON"_s << true;
+    QTest::newRow("control: a question") << u"control"_s << u"BUTTON9"_s << false;
     QTest::newRow("known name, other case") << u"setText"_s << u"edit2"_s << false;
-    QTest::newRow("known procedure") << u"setProcedure"_s << u"BUTTON2_ON"_s << false;
+    QTest::newRow("find a row") << u"find"_s << u"BUTTON2"_s << false;
 }
 
 void TestForm::unknownNamesAreReported()
@@ -153,10 +170,28 @@ void TestForm::unknownNamesAreReported()
         form.setFontPixelSize(name, 14);
     else if (operation == u"setRefusedCharacters")
         form.setRefusedCharacters(name, u"\""_s);
+    else if (operation == u"control")
+        QVERIFY(!form.control(name));
     else
-        form.setProcedure(name.toStdString(), [] {});
+        QCOMPARE(form.find<QPushButton>(name.toStdString()).objectName(), name);
     ui::Form::setUnknownNameHandler({});
     QCOMPARE(names, reported ? QStringList {name} : QStringList {});
+}
+
+void TestForm::unknownNameIsFatalByDefault()
+{
+    QProcess copy;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QString::fromLatin1(kAskedNameVariable), u"EDIT9"_s);
+    copy.setProcessEnvironment(environment);
+    copy.setProcessChannelMode(QProcess::MergedChannels);
+    copy.start(QCoreApplication::applicationFilePath(),
+        {u"-nocrashhandler"_s, u"buildsControlsFromRows"_s});
+    QVERIFY(copy.waitForFinished(60000));
+    const QString output = QString::fromLocal8Bit(copy.readAll());
+    // Aborted: a crash here, exit code 3 on Windows.
+    QVERIFY(copy.exitStatus() == QProcess::CrashExit || copy.exitCode() != 0);
+    QVERIFY2(output.contains(u"no control named EDIT9"_s), qPrintable(output));
 }
 
 void TestForm::fieldsTakeLimitsFromLayoutAndProgram()
@@ -189,14 +224,48 @@ void TestForm::fontPixelSizeKeepsFaceAndStyle()
     QCOMPARE(form.control(u"BUTTON2")->font().family(), u"ＭＳ Ｐゴシック"_s);
 }
 
-void TestForm::procedureMayDeleteItsWindow()
+void TestForm::shownSettings_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("maxBytes");
+    QTest::addColumn<int>("pixels"); // -1: as created, in points
+    QTest::newRow("field, both") << u"EDIT1"_s << 2 << 13;
+    QTest::newRow("field, limit only") << u"EDIT26"_s << 20 << -1;
+    QTest::newRow("field, neither") << u"EDIT2"_s << 2 << -1;
+    QTest::newRow("button, font") << u"BUTTON1"_s << 0 << 16;
+    QTest::newRow("label: no limit to take") << u"TEXT1"_s << 0 << 12;
+    QTest::newRow("option button, neither") << u"RADIO1"_s << 0 << -1;
+}
+
+void TestForm::shownSettings()
+{
+    QFETCH(QString, name);
+    QFETCH(int, maxBytes);
+    QFETCH(int, pixels);
+    ui::Form &form = *m_form;
+    const QFont before = form.control(name)->font();
+    form.show();
+    form.applyShownSettings();
+    const QFont after = form.control(name)->font();
+    QCOMPARE(form.maxBytes(name), maxBytes);
+    QCOMPARE(after.pixelSize(), pixels);
+    if (pixels < 0)
+        QCOMPARE(after.pointSizeF(), before.pointSizeF());
+    QCOMPARE(after.family(), before.family());
+    QCOMPARE(after.bold(), before.bold());
+}
+
+void TestForm::commandMayDeleteItsWindow()
 {
     ui::Form *form = m_form.release();
-    int afterEvents = 0;
-    form->setProcedure("BUTTON3_ON", [form] { delete form; });
-    form->setAfterEvent([&afterEvents] { ++afterEvents; });
-    qobject_cast<QAbstractButton *>(form->control(u"BUTTON3"))->click();
-    QCOMPARE(afterEvents, 1);
+    int ran = 0;
+    auto &button = form->find<QAbstractButton>("BUTTON3");
+    connect(&button, &QAbstractButton::clicked, form, [form, &ran] {
+        ++ran;
+        delete form;
+    });
+    button.click();
+    QCOMPARE(ran, 1);
 }
 
 void TestForm::closing()
