@@ -126,7 +126,10 @@ bool ChartReadout::moveCursor(const QKeyEvent &event)
 void ChartReadout::placeCursor(int day)
 {
     m_day = day;
-    m_chartArea->setAccessibleDescription(chart::dayReadout(*m_chart, day));
+    // Qt announces every setting, the same text or not.
+    if (const QString readout = chart::dayReadout(*m_chart, day);
+        readout != m_chartArea->accessibleDescription())
+        m_chartArea->setAccessibleDescription(readout);
     if (m_form.marker())
         m_form.setMarker(chart::dayColumn(day));
 }

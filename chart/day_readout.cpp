@@ -68,37 +68,50 @@ QRect dayColumn(int day)
         kSurfaceSize.height() - kChartTop};
 }
 
-QString dayReadout(const ChartInput &input, int day)
+DayValues dayValues(const ChartInput &input, int day)
 {
     const engine::CheckedInput &in = input.checked;
     const engine::MonthWalk month(in);
-
-    QString first = whole(in.shownYear) % u'年' % whole(in.shownMonth) % u'月'
-        % QString::number(day) % u"日("_s % weekdayOf(input, month, day) % u')';
+    DayValues values;
+    values.year = in.shownYear;
+    values.month = in.shownMonth;
+    values.day = day;
+    values.weekday = weekdayOf(input, month, day);
     const float sinceBirth
         = engine::daysSinceBirth(engine::dayIndex(in.birthYear, in.birthMonth, in.birthDay),
             engine::monthStart(in.shownYear, in.shownMonth), float(day));
     if (sinceBirth >= 0.0f)
-        first += u"　生後"_s % countText(sinceBirth).mid(1) % u'日';
-    if (in.shownMonth == in.birthMonth && float(day) == in.birthDay)
-        first += u"　誕生日"_s;
-
+        values.sinceBirth = sinceBirth;
+    values.birthday = in.shownMonth == in.birthMonth && float(day) == in.birthDay;
     // The rhythms at the day's first sample, as the chart plots them.
-    static constexpr QStringView kRhythms[] = {u"身体", u"感情", u"知性"};
-    QStringList rhythms;
     engine::SampleWalk walk = month.samples();
     for (engine::Sample sample; walk.next(sample);) {
-        if (std::floor(sample.t) < float(day - 1))
-            continue;
-        for (std::size_t r = 0; r < engine::kRhythmCount; ++r)
-            rhythms << kRhythms[r] % u' ' % percentText(sample.curve[r]);
-        break;
+        if (std::floor(sample.t) >= float(day - 1)) {
+            values.curve = sample.curve;
+            break;
+        }
     }
+    values.rows = month.dayRows().at(std::size_t(day - 1));
+    return values;
+}
+
+QString readoutText(const DayValues &values)
+{
+    QString first = whole(values.year) % u'年' % whole(values.month) % u'月'
+        % QString::number(values.day) % u"日("_s % values.weekday % u')';
+    if (values.sinceBirth)
+        first += u"　生後"_s % countText(*values.sinceBirth).mid(1) % u'日';
+    if (values.birthday)
+        first += u"　誕生日"_s;
+
+    static constexpr QStringView kRhythms[] = {u"身体", u"感情", u"知性"};
+    QStringList rhythms;
+    for (std::size_t r = 0; r < engine::kRhythmCount; ++r)
+        rhythms << kRhythms[r] % u' ' % percentText(values.curve[r]);
 
     QStringList marked;
-    const std::uint32_t rows = month.dayRows().at(std::size_t(day - 1));
     for (int row = 0; row < engine::kRowCount; ++row) {
-        if (rows & (std::uint32_t(1) << row))
+        if (values.rows & (std::uint32_t(1) << row))
             marked << ui::toQString(engine::kDayKinds[std::size_t(row)].label);
     }
     return first % u'\n' % rhythms.join(u"　"_s) % u'\n'

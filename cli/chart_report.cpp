@@ -112,7 +112,8 @@ MonthReport buildReport(const chart::ChartInput &input)
         report.days[d].rows = rows[d];
 
     report.summary = chart::summaryText(
-        chart::dayCount({in.birthYear, in.birthMonth, in.birthDay}, input.today), input.todayText());
+        chart::dayCount({in.birthYear, in.birthMonth, in.birthDay}, input.today),
+        input.todayText());
     if (chart::greetingDue(input))
         report.greeting = chart::greetingText(input.name);
     return report;

@@ -7,6 +7,7 @@ packages=(cmake ninja-build g++ qt6-base-dev qt6-translations-l10n fonts-ipafont
           libbenchmark-dev
           xvfb xauth xdg-utils desktop-file-utils appstream poppler-utils dpkg-dev scdoc lintian
           libical-dev clang-format
+          at-spi2-core dbus-daemon python3-pyatspi
           "$@")
 missing=()
 for p in "${packages[@]}"; do
