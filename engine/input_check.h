@@ -24,7 +24,7 @@ enum class Reason {
     NotInEra, ///< not a year of the era; bound: the era's last year, 0 when it has none
     PastLargestYear, ///< a Western year after bound (9999); also a step out of the years 1–bound
     BeforeBirthMonth, ///< the displayed month lies before the birth month (empties the birth year)
-    TooFarApart, ///< more than bound (1028) years after the birth year
+    TooFarApart, ///< more than bound years after the birth year
     BeforeBirthYear, ///< the displayed year lies before the birth year
     NotAMonth, ///< not 1–12
     NotADay, ///< not a day of the birth month; bound: its length
