@@ -13,7 +13,6 @@
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
 
@@ -109,9 +108,7 @@ void ChartMenu::saveImage()
     // Twice as large is drawn anew, as quorvel-chart --scale 2 draws it.
     const QImage image
         = choice->filter == 1 ? chart::renderChart(*m_shown, 2) : m_form.surface().image();
-    QString reason;
-    if (!ui::writePng(image, choice->path, &reason))
-        showFailure(kSaveImageTitle, choice->path, reason);
+    reportSave(kSaveImageTitle, choice->path, ui::writePng(image, choice->path));
 }
 
 void ChartMenu::print()
@@ -143,7 +140,7 @@ void ChartMenu::exportCalendar()
     const auto kinds = static_cast<ics::Kinds>(std::clamp(choice->filter, 0, 2));
     const ics::ChartCalendar calendar
         = ics::chartCalendar(*m_shown, kCalendarMonths, kinds, ui::Clock::now());
-    if (!writeFile(kCalendarTitle, choice->path, calendar.text)
+    if (!reportSave(kCalendarTitle, choice->path, ui::saveFile(choice->path, calendar.text))
         || calendar.months == kCalendarMonths)
         return;
     ui::MessageBox::show(&m_form, kCalendarTitle,
@@ -152,20 +149,14 @@ void ChartMenu::exportCalendar()
         ui::MessageBox::Buttons::Ok, ui::MessageBox::Icon::Information);
 }
 
-bool ChartMenu::writeFile(const QString &title, const QString &path, const QByteArray &bytes)
+bool ChartMenu::reportSave(const QString &title, const QString &path, const ui::SaveResult &saved)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    if (saved)
         return true;
-    showFailure(title, path, file.errorString());
-    return false;
-}
-
-void ChartMenu::showFailure(const QString &title, const QString &path, const QString &reason)
-{
     ui::MessageBox::show(&m_form, title,
-        u"保存できませんでした。\n"_s % QDir::toNativeSeparators(path) % u"\n"_s % reason,
+        u"保存できませんでした。\n"_s % QDir::toNativeSeparators(path) % u"\n"_s % saved.error(),
         ui::MessageBox::Buttons::Ok, ui::MessageBox::Icon::Stop);
+    return false;
 }
 
 } // namespace app

@@ -8,6 +8,7 @@
 // A file that cannot be written is reported in a message box and changes nothing else.
 
 #include "chart/chart_input.h"
+#include "ui/text/save_file.h"
 
 #include <optional>
 
@@ -39,9 +40,8 @@ private:
     void saveImage();
     void print();
     void exportCalendar();
-    /// Writes the bytes through a temporary file, or says why not and gives false.
-    bool writeFile(const QString &title, const QString &path, const QByteArray &bytes);
-    void showFailure(const QString &title, const QString &path, const QString &reason);
+    /// Whether the file was saved; if not, a message says why.
+    bool reportSave(const QString &title, const QString &path, const ui::SaveResult &saved);
 
     ui::Form &m_form;
     std::optional<chart::ChartInput> m_shown;

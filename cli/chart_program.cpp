@@ -10,8 +10,7 @@
 #include "export/ics_calendar.h"
 #include "roster/roster_file.h"
 #include "ui/drawing/png_file.h"
-
-#include <QSaveFile>
+#include "ui/text/save_file.h"
 
 using namespace Qt::StringLiterals;
 
@@ -27,15 +26,14 @@ void write(QIODevice &device, const QString &text)
 }
 
 /// The roster, or a message for a file the roster window could not read either.
-std::optional<roster::Roster> readRosterFile(const QString &fileName, QString &error)
+engine::Result<roster::Roster, QString> readRosterFile(const QString &fileName)
 {
     // Unlike the roster window, which starts a missing roster afresh, nothing is created.
-    roster::RosterError reason = roster::RosterError::Unreadable;
-    std::optional<roster::Roster> roster = roster::readRoster(fileName, &reason);
+    roster::RosterResult<roster::Roster> roster = roster::readRoster(fileName);
     if (roster)
-        return roster;
+        return std::move(*roster);
     QString why;
-    switch (reason) {
+    switch (roster.error()) {
     case roster::RosterError::Missing:
         why = u"no such file"_s;
         break;
@@ -50,8 +48,7 @@ std::optional<roster::Roster> readRosterFile(const QString &fileName, QString &e
         why = u"it cannot be opened for reading"_s;
         break;
     }
-    error = u"roster file "_s % fileName % u": "_s % why;
-    return std::nullopt;
+    return engine::Failure {QString(u"roster file "_s % fileName % u": "_s % why)};
 }
 
 /// The texts and eras as they would stand in the main window's fields.
@@ -79,18 +76,22 @@ chart::FieldTexts fieldTexts(
     return texts;
 }
 
-bool saveBytes(const QByteArray &bytes, const QString &fileName, QIODevice &out, QString &error)
+/// Whether the file was saved; if not, a message on err says why.
+bool reportSave(const QString &fileName, const ui::SaveResult &saved, QIODevice &err)
+{
+    if (!saved)
+        write(err, kProgram % u"cannot write "_s % fileName % u": "_s % saved.error() % u'\n');
+    return saved.ok();
+}
+
+/// The bytes into the file, or onto standard output for "-".
+bool saveBytes(const QByteArray &bytes, const QString &fileName, QIODevice &out, QIODevice &err)
 {
     if (fileName == u"-"_s) {
         out.write(bytes);
         return true;
     }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = u"cannot write "_s % fileName % u": "_s % file.errorString();
-        return false;
-    }
-    return true;
+    return reportSave(fileName, ui::saveFile(fileName, bytes), err);
 }
 
 /// The picture, the JSON report, the calendar and the day table that the command line
@@ -98,22 +99,17 @@ bool saveBytes(const QByteArray &bytes, const QString &fileName, QIODevice &out,
 int writeOutputs(const CommandLine &line, const chart::ChartInput &input, const QDateTime &now,
     QIODevice &out, QIODevice &err, const std::function<void()> &beforeDrawing)
 {
-    QString error;
     if (!line.pngFile.isEmpty()) {
         if (beforeDrawing)
             beforeDrawing();
-        QString reason;
-        if (!ui::writePng(chart::renderChart(input, line.scale), line.pngFile, &reason)) {
-            write(err, kProgram % u"cannot write "_s % line.pngFile % u": "_s % reason % u'\n');
+        const QImage picture = chart::renderChart(input, line.scale);
+        if (!reportSave(line.pngFile, ui::writePng(picture, line.pngFile), err))
             return kOutputFailed;
-        }
     }
     if (!line.icsFile.isEmpty()) {
         const ics::ChartCalendar calendar = ics::chartCalendar(input, line.months, line.kinds, now);
-        if (!saveBytes(calendar.text, line.icsFile, out, error)) {
-            write(err, kProgram % error % u'\n');
+        if (!saveBytes(calendar.text, line.icsFile, out, err))
             return kOutputFailed;
-        }
         if (calendar.months < line.months)
             write(err,
                 kProgram % u"the calendar holds "_s % QString::number(calendar.months) % u" of "_s
@@ -123,10 +119,8 @@ int writeOutputs(const CommandLine &line, const chart::ChartInput &input, const 
     if (line.jsonFile.isEmpty() && !line.days)
         return kDone;
     const MonthReport report = buildReport(input);
-    if (!line.jsonFile.isEmpty() && !saveBytes(reportJson(report), line.jsonFile, out, error)) {
-        write(err, kProgram % error % u'\n');
+    if (!line.jsonFile.isEmpty() && !saveBytes(reportJson(report), line.jsonFile, out, err))
         return kOutputFailed;
-    }
     if (line.days)
         write(out, dayTable(report));
     return kDone;
@@ -141,12 +135,7 @@ int writeEveryone(const CommandLine &line, const roster::Roster &roster, const Q
         write(out, everyoneTable(date, people));
         return kDone;
     }
-    QString error;
-    if (!saveBytes(everyoneJson(date, people), line.jsonFile, out, error)) {
-        write(err, kProgram % error % u'\n');
-        return kOutputFailed;
-    }
-    return kDone;
+    return saveBytes(everyoneJson(date, people), line.jsonFile, out, err) ? kDone : kOutputFailed;
 }
 
 } // namespace
@@ -168,10 +157,9 @@ int runChartProgram(const QStringList &arguments, const QDateTime &localNow, QIO
 
     std::optional<roster::RosterEntry> person;
     if (!line.rosterFile.isEmpty()) {
-        QString error;
-        const std::optional<roster::Roster> roster = readRosterFile(line.rosterFile, error);
+        const engine::Result<roster::Roster, QString> roster = readRosterFile(line.rosterFile);
         if (!roster) {
-            write(err, kProgram % error % u'\n');
+            write(err, kProgram % roster.error() % u'\n');
             return kRosterUnreadable;
         }
         if (line.rosterOnly()) {

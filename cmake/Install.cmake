@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: MIT
-# What `cmake --install` puts where: the two programs, the launcher that the desktop entry
-# starts, the manual, the icon, the desktop entry, the AppStream metainfo, and the copyright
-# and changelog that Debian expects beside every package (the manual pages are installed
-# by docs/man).
+# What `cmake --install` puts where: the launcher that the desktop entry starts, the icon,
+# the desktop entry, the AppStream metainfo, and the copyright and changelog that Debian
+# expects beside every package. The programs, the manual and the manual pages are
+# installed beside their targets (app, cli, tools/manual, docs/man), with the folders and
+# quorvel_install_program() from here.
 include(GNUInstallDirs)
 
 set(QUORVEL_APP_ID io.github.quorvel.Quorvel)
@@ -17,7 +18,6 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/${QUORVEL_APP_ID}.metainfo.xml.in
     ${CMAKE_BINARY_DIR}/${QUORVEL_APP_ID}.metainfo.xml @ONLY)
 
 install(PROGRAMS ${CMAKE_BINARY_DIR}/quorvel-launcher DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES ${QUORVEL_MANUAL_PDF} DESTINATION ${QUORVEL_DATA_DIR})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/quorvel.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${QUORVEL_APP_ID}.svg)
@@ -47,24 +47,19 @@ install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
     DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME quorvel
     COMPONENT debian EXCLUDE_FROM_ALL)
 
-# The programs are installed once every folder has been read, whichever defines them.
-# They link only system libraries, so the installed copies need no run path of their own.
-# Their symbols are bound at start-up, so that the relocation table can be read-only from
-# then on (under 1 ms of start-up). A stripped install (the package) also drops the
-# compilers' notes, as Debian's own tools do.
-function(quorvel_install_programs)
-    foreach(program quorvel quorvel-chart)
-        if(TARGET ${program})
-            set_target_properties(${program} PROPERTIES INSTALL_RPATH "")
-            set_property(TARGET ${program} APPEND PROPERTY LINK_OPTIONS LINKER:-z,relro,-z,now)
-            install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-            install(CODE "if(CMAKE_INSTALL_DO_STRIP)
-                execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
-                    --remove-section=.note
-                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
-                    COMMAND_ERROR_IS_FATAL ANY)
-            endif()")
-        endif()
-    endforeach()
+# quorvel_install_program(<target>): a program into bin, called where the target is made.
+# The programs link only system libraries, so the installed copies need no run path of
+# their own. Their symbols are bound at start-up, so that the relocation table can be
+# read-only from then on (under 1 ms of start-up). A stripped install (the package) also
+# drops the compilers' notes, as Debian's own tools do.
+function(quorvel_install_program program)
+    set_target_properties(${program} PROPERTIES INSTALL_RPATH "")
+    set_property(TARGET ${program} APPEND PROPERTY LINK_OPTIONS LINKER:-z,relro,-z,now)
+    install(TARGETS ${program} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+    install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+        execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+            --remove-section=.note
+            \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${program}\"
+            COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
 endfunction()
-cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL quorvel_install_programs)

@@ -21,14 +21,14 @@ namespace fuzz {
 
 bool checkRosterBytes(QByteArrayView bytes)
 {
-    roster::RosterError error {};
-    const std::optional<roster::Roster> read = roster::parseRoster(bytes, &error);
+    const roster::RosterResult<roster::Roster> read = roster::parseRoster(bytes);
     if (!read)
-        return error == roster::RosterError::Short || error == roster::RosterError::Malformed;
+        return read.error() == roster::RosterError::Short
+            || read.error() == roster::RosterError::Malformed;
     // The writer stores quotes and characters without a code-page-932 form safely, so
     // one save settles the values and a second round changes nothing.
     const QByteArray saved = roster::rosterBytes(*read);
-    const std::optional<roster::Roster> again = roster::parseRoster(saved);
+    const roster::RosterResult<roster::Roster> again = roster::parseRoster(saved);
     return again && roster::rosterBytes(*again) == saved;
 }
 

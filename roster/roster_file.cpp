@@ -2,6 +2,7 @@
 #include "roster/roster_file.h"
 
 #include "ui/text/cp932.h"
+#include "ui/text/save_file.h"
 #include "ui/text/text_items.h"
 
 #include <QFile>
@@ -19,13 +20,6 @@ constexpr int kItemsPerEntry = 4;
 // reading; the writer stores the full-width form, which looks the same to the user.
 constexpr QChar kQuote = u'"';
 constexpr QChar kSafeQuote = u'＂';
-
-bool fail(RosterError *error, RosterError reason)
-{
-    if (error)
-        *error = reason;
-    return false;
-}
 
 enum class Unencodable { Kept, Replaced };
 
@@ -67,22 +61,16 @@ QString rosterFileName()
     return u"tamlo.dat"_s;
 }
 
-std::optional<QByteArray> readRosterBytes(const QString &path, RosterError *error)
+RosterResult<QByteArray> readRosterBytes(const QString &path)
 {
     QFile file(path);
-    if (!file.exists()) {
-        fail(error, RosterError::Missing);
-        return std::nullopt;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(error, RosterError::Unreadable);
-        return std::nullopt;
-    }
+    if (!file.exists())
+        return engine::Failure {RosterError::Missing};
+    if (!file.open(QIODevice::ReadOnly))
+        return engine::Failure {RosterError::Unreadable};
     QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        fail(error, RosterError::Unreadable);
-        return std::nullopt;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return engine::Failure {RosterError::Unreadable};
     return bytes;
 }
 
@@ -96,33 +84,30 @@ bool rosterChangedSince(const QByteArray &before, const QString &path)
     if (now.size() != before.size())
         return true;
     // One that cannot be read may hold anything.
-    return readRosterBytes(path) != before;
+    const RosterResult<QByteArray> current = readRosterBytes(path);
+    return !current || *current != before;
 }
 
-std::optional<Roster> readRoster(const QString &path, RosterError *error)
+RosterResult<Roster> readRoster(const QString &path)
 {
-    const std::optional<QByteArray> bytes = readRosterBytes(path, error);
+    const RosterResult<QByteArray> bytes = readRosterBytes(path);
     if (!bytes)
-        return std::nullopt;
-    return parseRoster(*bytes, error);
+        return engine::Failure {bytes.error()};
+    return parseRoster(*bytes);
 }
 
-std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error)
+RosterResult<Roster> parseRoster(QByteArrayView bytes)
 {
     // Every item is found before any is converted, so that a short or malformed file
     // costs no conversion.
     ui::ItemReader reader(bytes);
     std::array<QByteArray, kItemsPerEntry * std::tuple_size_v<Roster>> items;
     for (QByteArray &item : items) {
-        if (reader.atEnd()) {
-            fail(error, RosterError::Short);
-            return std::nullopt;
-        }
+        if (reader.atEnd())
+            return engine::Failure {RosterError::Short};
         auto next = reader.next();
-        if (!next) {
-            fail(error, RosterError::Malformed);
-            return std::nullopt;
-        }
+        if (!next)
+            return engine::Failure {RosterError::Malformed};
         item = std::move(*next);
     }
     Roster roster;
@@ -149,35 +134,26 @@ bool writeRoster(const Roster &roster, QIODevice &device)
     return device.write(bytes) == bytes.size();
 }
 
-bool writeRoster(const Roster &roster, QSaveFile &file, RosterError *error)
+RosterResult<void> writeRoster(const Roster &roster, QSaveFile &file)
 {
     // A writable file in a folder that takes no new files is written in place.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(error, RosterError::WriteFailed);
-    // The bytes wait in the device's buffer, and commit() replaces the file even when
-    // they then fail to reach the disk (a full medium): push them out and check first.
-    // Written in place, the file may then be left partly written, but the failure is
-    // still reported.
-    if (!writeRoster(roster, static_cast<QIODevice &>(file)) || !file.flush()) {
-        file.cancelWriting();
-        file.commit(); // only discards the temporary file after a cancel
-        return fail(error, RosterError::WriteFailed);
-    }
-    if (!file.commit())
-        return fail(error, RosterError::WriteFailed);
-    return true;
+    const ui::SaveResult saved = ui::saveFile(
+        file, [&roster](QIODevice &device) { return ui::writeAll(device, rosterBytes(roster)); },
+        ui::Fallback::InPlace);
+    if (!saved)
+        return engine::Failure {RosterError::WriteFailed};
+    return {};
 }
 
-bool writeRoster(const Roster &roster, const QString &path, RosterError *error)
+RosterResult<void> writeRoster(const Roster &roster, const QString &path)
 {
     QSaveFile file(path);
-    return writeRoster(roster, file, error);
+    return writeRoster(roster, file);
 }
 
-bool createEmptyRoster(const QString &path, RosterError *error)
+RosterResult<void> createEmptyRoster(const QString &path)
 {
-    return writeRoster(Roster {}, path, error);
+    return writeRoster(Roster {}, path);
 }
 
 } // namespace roster

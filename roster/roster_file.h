@@ -4,13 +4,14 @@
 // The roster file "tamlo.dat": ten lines of four quoted, comma-separated items
 // (name, year, month, day), CR LF, code page 932, no byte-order mark.
 //
-// Failing functions return nothing (or false) and put the reason into an optional
-// RosterError out-parameter; the caller hands any failure to the failure handler.
+// Failing functions give back a RosterResult that holds the reason instead of a value;
+// the caller hands any failure to the failure handler.
+
+#include "engine/result.h"
 
 #include <QByteArray>
 #include <QString>
 #include <array>
-#include <optional>
 
 class QIODevice;
 class QSaveFile;
@@ -34,6 +35,8 @@ enum class RosterError {
     WriteFailed, ///< cannot be created, written or replaced
 };
 
+template <class T> using RosterResult = engine::Result<T, RosterError>;
+
 /// "tamlo.dat": a bare name, so it lies in the current working directory.
 QString rosterFileName();
 
@@ -41,15 +44,13 @@ QString rosterFileName();
 /// fortieth item is ignored. A half-width double quote inside an unquoted item (only
 /// in a hand-made file) is an ordinary character of the value and comes back as it is;
 /// the writer stores it as "＂".
-std::optional<Roster> readRoster(
-    const QString &path = rosterFileName(), RosterError *error = nullptr);
+RosterResult<Roster> readRoster(const QString &path = rosterFileName());
 /// The same from bytes already read.
 ///     parseRoster("ＡＢＣ,1985,4,12\r\n" × 10)->at(0) == {"ＡＢＣ", "1985", "4", "12"}
-std::optional<Roster> parseRoster(QByteArrayView bytes, RosterError *error = nullptr);
-/// The file's bytes as they stand, or nothing when there is no file (Missing) or it
-/// cannot be read (Unreadable).
-std::optional<QByteArray> readRosterBytes(
-    const QString &path = rosterFileName(), RosterError *error = nullptr);
+RosterResult<Roster> parseRoster(QByteArrayView bytes);
+/// The file's bytes as they stand; Missing when there is no file, Unreadable when it
+/// cannot be read.
+RosterResult<QByteArray> readRosterBytes(const QString &path = rosterFileName());
 /// Whether the file no longer holds `before`, its bytes as read earlier: other bytes, or
 /// a file that cannot be read now. A file that has gone, or a folder in its place, holds
 /// nothing that a write would throw away.
@@ -66,14 +67,13 @@ QByteArray rosterBytes(const Roster &roster);
 /// failure leaves the previous file as it was. Where the folder takes no new file but
 /// the file itself is writable, the file is written in place instead; a failure there
 /// can leave it partly written, and is reported all the same.
-bool writeRoster(
-    const Roster &roster, const QString &path = rosterFileName(), RosterError *error = nullptr);
+RosterResult<void> writeRoster(const Roster &roster, const QString &path = rosterFileName());
 /// The same through a save file that is not open yet (a seam for failing devices).
-bool writeRoster(const Roster &roster, QSaveFile &file, RosterError *error = nullptr);
+RosterResult<void> writeRoster(const Roster &roster, QSaveFile &file);
 /// Writes the bytes to an open device; false when it takes fewer than all of them.
 bool writeRoster(const Roster &roster, QIODevice &device);
 
 /// Writes ten empty entries (130 bytes), for a first run without a roster file.
-bool createEmptyRoster(const QString &path = rosterFileName(), RosterError *error = nullptr);
+RosterResult<void> createEmptyRoster(const QString &path = rosterFileName());
 
 } // namespace roster

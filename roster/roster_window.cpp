@@ -21,12 +21,11 @@ namespace {
 const QString kRefused = u"\""_s;
 
 /// The file's bytes; a missing file is created with ten empty entries.
-std::optional<QByteArray> readOrCreate(const QString &fileName)
+RosterResult<QByteArray> readOrCreate(const QString &fileName)
 {
-    RosterError error {};
-    std::optional<QByteArray> bytes = readRosterBytes(fileName, &error);
+    RosterResult<QByteArray> bytes = readRosterBytes(fileName);
     // The program's first run has no roster yet.
-    if (!bytes && error == RosterError::Missing && createEmptyRoster(fileName))
+    if (!bytes && bytes.error() == RosterError::Missing && createEmptyRoster(fileName))
         bytes = rosterBytes(Roster {});
     return bytes;
 }
@@ -74,8 +73,9 @@ void RosterWindow::open()
 
     // The file is read before the window exists: a roster that cannot be read must
     // never show empty rows that a save would then write over the file.
-    std::optional<QByteArray> bytes = readOrCreate(m_fileName);
-    const std::optional<Roster> roster = bytes ? parseRoster(*bytes) : std::nullopt;
+    RosterResult<QByteArray> bytes = readOrCreate(m_fileName);
+    const RosterResult<Roster> roster
+        = bytes ? parseRoster(*bytes) : engine::Failure {bytes.error()};
     if (!roster) {
         Q_EMIT failed();
         return;

@@ -32,7 +32,7 @@ struct RosterFolder
     QString path = QDir(dir.path()).filePath(roster::rosterFileName());
     roster::Roster roster = filledRoster();
 
-    bool write() { return roster::writeRoster(roster, path); }
+    bool write() { return roster::writeRoster(roster, path).ok(); }
 };
 
 void BM_RosterRead(benchmark::State &state)
@@ -43,7 +43,7 @@ void BM_RosterRead(benchmark::State &state)
         return;
     }
     for (auto _ : state) {
-        std::optional<roster::Roster> read = roster::readRoster(folder.path);
+        roster::RosterResult<roster::Roster> read = roster::readRoster(folder.path);
         if (!read || *read != folder.roster) {
             state.SkipWithError("the roster did not read back");
             break;
@@ -72,7 +72,7 @@ void BM_RosterBytesRoundTrip(benchmark::State &state)
     const roster::Roster roster = filledRoster();
     for (auto _ : state) {
         const QByteArray bytes = roster::rosterBytes(roster);
-        std::optional<roster::Roster> parsed = roster::parseRoster(bytes);
+        roster::RosterResult<roster::Roster> parsed = roster::parseRoster(bytes);
         benchmark::DoNotOptimize(parsed);
     }
 }

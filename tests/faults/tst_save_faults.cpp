@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Saving the roster when the medium fails: whatever goes wrong, the previous
+// Saving from the windows when the medium fails: whatever goes wrong, the previous
 // "tamlo.dat" stays byte for byte, no temporary file is left behind, and a save from
 // the roster window ends in the failure message. A folder that takes no new file does
 // not stop the save of a writable file: it is written in place, and a failure there
@@ -13,7 +13,7 @@
 
 #include "app/failure.h"
 #include "app/main_window.h"
-#include "roster/roster_file.h"
+#include "save_fault_files.h"
 #include "ui/drawing/fonts.h"
 #include "ui/text/clock.h"
 #include "ui/widgets/file_dialog.h"
@@ -23,10 +23,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QProcess>
-#include <QSaveFile>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <cerrno>
 #include <csignal>
 #ifndef Q_OS_WIN
 #include <sys/resource.h>
@@ -35,6 +33,9 @@
 #endif
 
 using namespace Qt::StringLiterals;
+using faults::entries;
+using faults::fileBytes;
+using faults::fullRoster;
 
 namespace {
 
@@ -43,62 +44,6 @@ constexpr uid_t kNobody = 65534;
 constexpr gid_t kNogroup = 65534;
 #endif
 const QString kChildFlag = u"--save-child"_s;
-
-/// Ten people with every field at its longest: the largest file the window writes.
-roster::Roster fullRoster(const QString &family)
-{
-    roster::Roster roster;
-    for (std::size_t k = 0; k < roster.size(); ++k) {
-        roster[k] = {family + u"太郎一二三四五"_s.left(7 - family.size()),
-            QString::number(1900 + 11 * int(k)), QString::number(10 + int(k) % 3),
-            QString::number(20 + int(k))};
-    }
-    return roster;
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-QStringList entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-}
-
-/// A save file whose device takes `budget` bytes and then fails: with an error
-/// (ENOSPC, as a full medium reports it), or by taking fewer bytes than offered.
-class FailingSaveFile : public QSaveFile
-{
-public:
-    enum class Failure { Error, ShortWrite };
-
-    FailingSaveFile(const QString &name, qint64 budget, Failure failure)
-        : QSaveFile(name)
-        , m_budget(budget)
-        , m_failure(failure)
-    { }
-
-protected:
-    qint64 writeData(const char *data, qint64 length) override
-    {
-        const qint64 taken = std::min(length, m_budget);
-        if (taken > 0 && QSaveFile::writeData(data, taken) != taken)
-            return -1;
-        m_budget -= taken;
-        if (taken == length)
-            return length;
-        if (m_failure == Failure::ShortWrite)
-            return taken;
-        errno = ENOSPC;
-        return -1;
-    }
-
-private:
-    qint64 m_budget;
-    Failure m_failure;
-};
 
 // ---------------------------------------------------------------------------------
 // The child: the real main window in the current folder, 誕生日データ, an edit, then
@@ -233,44 +178,9 @@ class TestSaveFaults : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void interruptedAtEveryOffset_data();
-    void interruptedAtEveryOffset();
     void windowSave_data();
     void windowSave();
 };
-
-void TestSaveFaults::interruptedAtEveryOffset_data()
-{
-    QTest::addColumn<FailingSaveFile::Failure>("failure");
-    QTest::newRow("device error") << FailingSaveFile::Failure::Error;
-    QTest::newRow("short write") << FailingSaveFile::Failure::ShortWrite;
-}
-
-void TestSaveFaults::interruptedAtEveryOffset()
-{
-    QFETCH(FailingSaveFile::Failure, failure);
-    QTemporaryDir folder;
-    QVERIFY(folder.isValid());
-    const QString path = folder.filePath(u"tamlo.dat"_s);
-    QVERIFY(roster::writeRoster(fullRoster(u"前田"_s), path));
-    const QByteArray previous = fileBytes(path);
-    const roster::Roster next = fullRoster(u"後藤"_s);
-    const QByteArray nextBytes = roster::rosterBytes(next);
-    QCOMPARE(nextBytes.size(), 10 * (14 + 4 + 2 + 2 + 13));
-
-    for (qint64 budget = 0; budget < nextBytes.size(); ++budget) {
-        FailingSaveFile file(path, budget, failure);
-        roster::RosterError error {};
-        QVERIFY2(!roster::writeRoster(next, file, &error), qPrintable(QString::number(budget)));
-        QCOMPARE(error, roster::RosterError::WriteFailed);
-        QVERIFY2(fileBytes(path) == previous, qPrintable(QString::number(budget)));
-        QCOMPARE(entries(folder.path()), QStringList {u"tamlo.dat"_s});
-    }
-    // With room for every byte the same device saves the new roster.
-    FailingSaveFile file(path, nextBytes.size(), failure);
-    QVERIFY(roster::writeRoster(next, file));
-    QCOMPARE(fileBytes(path), nextBytes);
-}
 
 void TestSaveFaults::windowSave_data()
 {

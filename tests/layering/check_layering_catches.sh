@@ -12,7 +12,7 @@ put() { printf '%s\n' "${@:2}" > "$tree/$1"; }
 
 # Allowed: each layer down the stack, and the Qt modules it needs.
 put engine/a.h '#include "engine/b.h"' '#include <string>'
-put ui/text/a.cpp '#include "ui/text/a.h"' '#include <QString>'
+put ui/text/a.cpp '#include "ui/text/a.h"' '#include <QString>' '#include "engine/result.h"'
 put chart/a.cpp '#include "engine/a.h"' '#include "ui/drawing/canvas.h"' '#include <QSize>'
 put roster/roster_file.cpp '#include "ui/text/cp932.h"' '#include <QFile>'
 put roster/roster_window.cpp '#include "roster/roster_file.h"' '#include "ui/widgets/form.h"'
@@ -22,6 +22,7 @@ put export/a.cpp '#include "chart/chart_input.h"' '#include <libical/ical.h>'
 
 # Not allowed, one per file.
 put engine/c.cpp '#include <QString>'
+put ui/text/c.cpp '#include "engine/rhythm.h"'
 put ui/text/b.cpp '#include <QtGui/QImage>'
 put ui/drawing/a.cpp '#include "ui/widgets/layout.h"'
 put chart/b.cpp ' #  include "ui/widgets/form.h"'
@@ -38,6 +39,7 @@ fi
 expected=(
     "engine/c.cpp:1: engine may not include QString (qt:Core)"
     "ui/text/b.cpp:1: ui/text may not include QtGui/QImage (qt:Gui)"
+    "ui/text/c.cpp:1: ui/text may not include engine/rhythm.h (engine)"
     "ui/drawing/a.cpp:1: ui/drawing may not include ui/widgets/layout.h (ui/widgets)"
     "chart/b.cpp:1: chart may not include ui/widgets/form.h (ui/widgets)"
     "roster/roster_file.h:1: roster/file may not include roster/roster_layout.h (roster)"

@@ -133,8 +133,7 @@ private Q_SLOTS:
     {
         QFETCH(Roster, roster);
         QFETCH(QByteArray, bytes);
-        RosterError error {};
-        QVERIFY(roster::writeRoster(roster, roster::rosterFileName(), &error));
+        QVERIFY(roster::writeRoster(roster, roster::rosterFileName()));
         QCOMPARE(fileBytes(u"tamlo.dat"_s), bytes);
         QCOMPARE(roster::rosterBytes(roster), bytes);
     }
@@ -143,8 +142,7 @@ private Q_SLOTS:
     {
         QVERIFY(roster::createEmptyRoster());
         QCOMPARE(fileBytes(u"tamlo.dat"_s).size(), 130);
-        RosterError error {};
-        const auto read = roster::readRoster(u"tamlo.dat"_s, &error);
+        const auto read = roster::readRoster(u"tamlo.dat"_s);
         QVERIFY(read);
         QCOMPARE(*read, Roster {});
     }
@@ -188,8 +186,7 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(QStringList, expected);
         putFile(u"tamlo.dat"_s, file);
-        RosterError error {};
-        const auto read = roster::readRoster(u"tamlo.dat"_s, &error);
+        const auto read = roster::readRoster(u"tamlo.dat"_s);
         QVERIFY(read);
         QCOMPARE(values(*read).mid(0, expected.size()), expected);
     }
@@ -216,19 +213,20 @@ private Q_SLOTS:
         QFETCH(QByteArray, file);
         QFETCH(RosterError, expected);
         putFile(u"tamlo.dat"_s, file);
-        RosterError error {};
-        QVERIFY(!roster::readRoster(u"tamlo.dat"_s, &error));
-        QCOMPARE(error, expected);
+        const auto read = roster::readRoster(u"tamlo.dat"_s);
+        QVERIFY(!read);
+        QCOMPARE(read.error(), expected);
     }
 
     void readMissingOrUnreadable()
     {
-        RosterError error {};
-        QVERIFY(!roster::readRoster(roster::rosterFileName(), &error));
-        QCOMPARE(error, RosterError::Missing);
+        const auto missing = roster::readRoster(roster::rosterFileName());
+        QVERIFY(!missing);
+        QCOMPARE(missing.error(), RosterError::Missing);
         QVERIFY(QDir().mkdir(u"tamlo.dat"_s));
-        QVERIFY(!roster::readRoster(roster::rosterFileName(), &error));
-        QCOMPARE(error, RosterError::Unreadable);
+        const auto unreadable = roster::readRoster(roster::rosterFileName());
+        QVERIFY(!unreadable);
+        QCOMPARE(unreadable.error(), RosterError::Unreadable);
     }
 
     void roundTrip_data()
@@ -311,9 +309,9 @@ private Q_SLOTS:
         putFile(u"tamlo.dat"_s, previous);
 
         FailingSaveFile file(u"tamlo.dat"_s, budget);
-        RosterError error {};
-        QVERIFY(!roster::writeRoster(Roster {}, file, &error));
-        QCOMPARE(error, RosterError::WriteFailed);
+        const auto written = roster::writeRoster(Roster {}, file);
+        QVERIFY(!written);
+        QCOMPARE(written.error(), RosterError::WriteFailed);
         QCOMPARE(fileBytes(u"tamlo.dat"_s), previous);
         // No temporary file is left behind.
         QCOMPARE(QDir().entryList(QDir::Files), QStringList {u"tamlo.dat"_s});
@@ -341,9 +339,9 @@ private Q_SLOTS:
     {
         QFETCH(QString, path);
         QVERIFY(QDir().mkdir(u"tamlo.dat"_s));
-        RosterError error {};
-        QVERIFY(!roster::writeRoster(Roster {}, path, &error));
-        QCOMPARE(error, RosterError::WriteFailed);
+        const auto written = roster::writeRoster(Roster {}, path);
+        QVERIFY(!written);
+        QCOMPARE(written.error(), RosterError::WriteFailed);
     }
 };
 

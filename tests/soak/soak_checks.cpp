@@ -105,10 +105,10 @@ bool SoakDriver::checkRosterFile()
     if (bytes != m_expectedFile)
         return fail(
             u"tamlo.dat differs from the last save:\n"_s + QString::fromLatin1(bytes.toHex(' ')));
-    roster::RosterError error {};
-    if (!roster::readRoster(roster::rosterFileName(), &error))
+    const roster::RosterResult<roster::Roster> read = roster::readRoster(roster::rosterFileName());
+    if (!read)
         return fail(u"tamlo.dat does not read back into ten entries, error "_s
-            + QString::number(int(error)));
+            + QString::number(int(read.error())));
     return true;
 }
 

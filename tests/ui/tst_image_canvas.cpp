@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "ui/drawing/fonts.h"
 #include "ui/drawing/image_canvas.h"
+#include "ui/drawing/painter_canvas.h"
 #include "ui/drawing/palette.h"
 
 #include <QFontMetrics>
+#include <QPainter>
 #include <QTest>
+#include <cmath>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -41,7 +45,11 @@ QRgb pixel(const ui::ImageCanvas &canvas, int x, int y)
     return canvas.image().pixel(x, y);
 }
 
+using Drawing = std::function<void(ui::Canvas &)>;
+
 } // namespace
+
+Q_DECLARE_METATYPE(Drawing)
 
 class TestImageCanvas : public QObject
 {
@@ -63,6 +71,8 @@ private Q_SLOTS:
     void ruleLineFillsItsBand();
     void scaleTwoIsTheSamePictureLarger();
     void changeHandlerRunsPerDrawing();
+    void printPlacesEveryPixelAlike_data();
+    void printPlacesEveryPixelAlike();
 };
 
 void TestImageCanvas::initTestCase()
@@ -285,6 +295,67 @@ void TestImageCanvas::changeHandlerRunsPerDrawing()
     canvas.setTextColour(3);
     canvas.clear();
     QCOMPARE(changes, 6);
+}
+
+void TestImageCanvas::printPlacesEveryPixelAlike_data()
+{
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<Drawing>("drawing");
+    const std::pair<const char *, Drawing> drawings[] = {
+        {"boxes, either corner first",
+            [](ui::Canvas &c) {
+                c.fillBox(3, 142, 13, 154, 13);
+                c.fillBox(40.5f, 60.49f, 30, 50, 4);
+            }},
+        {"rule lines and slopes",
+            [](ui::Canvas &c) {
+                c.drawLine(126, 196, 624, 196);
+                c.drawLine(300, 10, 300, 400, 12);
+                c.drawLine(20, 30, 30, 33, 5);
+                c.drawLine(40, 60, 42, 50, 9);
+            }},
+        {"plots rounded and clipped",
+            [](ui::Canvas &c) {
+                c.plot(131.4f, 195.6f, 3);
+                c.plot(-0.5f, 2, 1);
+                c.plot(633.4f, 475.4f, 2);
+                c.plot(std::nanf(""), 5, 6);
+            }},
+        {"beyond every edge",
+            [](ui::Canvas &c) {
+                c.fillBox(-20, -20, 10, 10, 7);
+                c.fillBox(600, 450, 1e9f, 1e9f, 8);
+                c.drawLine(-50, 300, 700, 320, 10);
+            }},
+        {"cleared after drawing",
+            [](ui::Canvas &c) {
+                c.fillBox(0, 0, 100, 100, 1);
+                c.clear();
+                c.plot(5, 5, 2);
+            }},
+    };
+    for (const int scale : {1, 2, 3}) {
+        for (const auto &[name, drawing] : drawings)
+            QTest::addRow("%s, scale %d", name, scale) << scale << drawing;
+    }
+}
+
+void TestImageCanvas::printPlacesEveryPixelAlike()
+{
+    QFETCH(int, scale);
+    QFETCH(Drawing, drawing);
+    ui::ImageCanvas picture(kSize, scale);
+    drawing(picture);
+
+    QImage page(kSize * scale, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    {
+        QPainter painter(&page);
+        ui::PainterCanvas print(painter, kSize, QPointF(0, 0), scale);
+        print.clear();
+        drawing(print);
+    }
+    QVERIFY(page == picture.image());
 }
 
 QTEST_MAIN(TestImageCanvas)

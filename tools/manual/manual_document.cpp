@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "tools/manual/manual_document.h"
 
+#include "ui/text/save_file.h"
+
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -227,6 +228,45 @@ void keepHeadingsWithText(QTextDocument &document)
     }
 }
 
+/// The document as an A4 PDF onto the device, one PDF page for each of its pages.
+ui::SaveResult drawPdf(const QTextDocument &document, QIODevice &device)
+{
+    QPdfWriter writer(&device);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
+    writer.setTitle(document.begin().text());
+    writer.setCreator(u"quorvel-manual"_s);
+
+    // Each page is the document's own page, scaled from its 96 pixels per inch.
+    QPainter painter(&writer);
+    const qreal scale = writer.resolution() / 96.0;
+    painter.scale(scale, scale);
+    const QSizeF page = document.pageSize();
+    const int pages = document.pageCount();
+    for (int index = 0; index < pages; ++index) {
+        if (index > 0)
+            writer.newPage();
+        const QRectF view(QPointF(0, index * page.height()), page);
+        painter.save();
+        painter.translate(0, -view.top());
+        painter.setClipRect(view);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = view;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        document.documentLayout()->draw(&painter, context);
+        painter.restore();
+
+        // In document pixels: a font in points would be sized for the PDF's resolution.
+        QFont number = document.defaultFont();
+        number.setPixelSize(qRound(bodyPointSize * 96 / 72));
+        painter.setFont(number);
+        const QRectF foot(margin, page.height() - margin, page.width() - 2 * margin, margin / 2);
+        painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom, QString::number(index + 1));
+    }
+    if (!painter.end())
+        return engine::Failure {u"the PDF could not be finished"_s};
+    return {};
+}
+
 } // namespace
 
 QString bodyFace()
@@ -268,51 +308,11 @@ std::unique_ptr<QTextDocument> loadManual(const QString &markdownPath, QString *
 
 bool writePdf(const QTextDocument &document, const QString &pdfPath, QString *error)
 {
-    QSaveFile file(pdfPath);
-    if (!file.open(QIODevice::WriteOnly)) {
-        *error = QDir::toNativeSeparators(pdfPath) + u": "_s + file.errorString();
-        return false;
-    }
-    QPdfWriter writer(&file);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
-    writer.setTitle(document.begin().text());
-    writer.setCreator(u"quorvel-manual"_s);
-
-    // Each page is the document's own page, scaled from its 96 pixels per inch.
-    QPainter painter(&writer);
-    const qreal scale = writer.resolution() / 96.0;
-    painter.scale(scale, scale);
-    const QSizeF page = document.pageSize();
-    const int pages = document.pageCount();
-    for (int index = 0; index < pages; ++index) {
-        if (index > 0)
-            writer.newPage();
-        const QRectF view(QPointF(0, index * page.height()), page);
-        painter.save();
-        painter.translate(0, -view.top());
-        painter.setClipRect(view);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = view;
-        context.palette.setColor(QPalette::Text, Qt::black);
-        document.documentLayout()->draw(&painter, context);
-        painter.restore();
-
-        // In document pixels: a font in points would be sized for the PDF's resolution.
-        QFont number = document.defaultFont();
-        number.setPixelSize(qRound(bodyPointSize * 96 / 72));
-        painter.setFont(number);
-        const QRectF foot(margin, page.height() - margin, page.width() - 2 * margin, margin / 2);
-        painter.drawText(foot, Qt::AlignRight | Qt::AlignBottom, QString::number(index + 1));
-    }
-    if (!painter.end()) {
-        *error = QDir::toNativeSeparators(pdfPath) + u": the PDF could not be finished"_s;
-        return false;
-    }
-    if (!file.commit()) {
-        *error = QDir::toNativeSeparators(pdfPath) + u": "_s + file.errorString();
-        return false;
-    }
-    return true;
+    const ui::SaveResult saved = ui::saveFile(
+        pdfPath, [&document](QIODevice &device) { return drawPdf(document, device); });
+    if (!saved)
+        *error = QDir::toNativeSeparators(pdfPath) + u": "_s + saved.error();
+    return saved.ok();
 }
 
 } // namespace manual

@@ -3,7 +3,6 @@
 
 #include <QImageWriter>
 #include <QList>
-#include <QSaveFile>
 
 namespace ui {
 
@@ -39,16 +38,16 @@ QImage withColourTable(const QImage &image)
     return indexed;
 }
 
-bool writePng(const QImage &image, const QString &fileName, QString *reason)
+SaveResult writePng(const QImage &image, const QString &fileName)
 {
-    QSaveFile file(fileName);
-    QImageWriter writer(&file, "png");
-    if (file.open(QIODevice::WriteOnly) && writer.write(withColourTable(image)) && file.commit())
-        return true;
-    if (reason)
-        *reason = writer.error() != QImageWriter::UnknownError ? writer.errorString()
-                                                               : file.errorString();
-    return false;
+    return saveFile(fileName, [&image](QIODevice &device) -> SaveResult {
+        QImageWriter writer(&device, "png");
+        if (writer.write(withColourTable(image)))
+            return {};
+        return engine::Failure {writer.error() != QImageWriter::UnknownError
+                ? writer.errorString()
+                : device.errorString()};
+    });
 }
 
 } // namespace ui

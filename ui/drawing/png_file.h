@@ -3,6 +3,8 @@
 
 // Pictures as PNG files, written the same way by the window and by quorvel-chart.
 
+#include "ui/text/save_file.h"
+
 #include <QImage>
 #include <QString>
 
@@ -13,8 +15,8 @@ namespace ui {
 /// as it is.
 QImage withColourTable(const QImage &image);
 
-/// Writes the picture (with a colour table where it fits) through a temporary file that
-/// replaces fileName only when complete. False with the system's reason otherwise.
-bool writePng(const QImage &image, const QString &fileName, QString *reason);
+/// Saves the picture (with a colour table where it fits) as saveFile() does; the reason
+/// is the image writer's where it has one, the system's otherwise.
+SaveResult writePng(const QImage &image, const QString &fileName);
 
 } // namespace ui
