@@ -118,7 +118,8 @@ bool ChartReadout::moveCursor(const QKeyEvent &event)
     placeCursor(day);
     showCursor(true);
     const QRect column = chart::dayColumn(day);
-    QToolTip::showText(m_form.mapToGlobal(QPoint(column.right(), column.top())),
+    // Below the window, where it hides none of the chart.
+    QToolTip::showText(m_form.mapToGlobal(QPoint(column.left(), chart::kSurfaceSize.height())),
         chart::dayReadout(*m_chart, day), &m_form, column);
     return true;
 }
