@@ -13,107 +13,41 @@ namespace {
 
 using ui::Align;
 using ui::Border;
-using ui::ControlKind;
 using ui::ControlRow;
+using ui::firstOfGroup;
 using ui::InputMethod;
-using ui::kBlack;
 using ui::kBlue;
 using ui::kNavy;
-using ui::kSilver;
-using ui::kWhite;
+using ui::spoken;
 
-constexpr ControlRow field(std::string_view name, int x, int y, int w, int h, QRgb text,
-    Border border, int maxBytes, InputMethod inputMethod)
+// The year, month and day fields: 24 high, with the byte limit start-up puts in force once
+// the window is shown and what a screen reader calls them.
+constexpr ControlRow dateField(std::string_view name, int x, int y, int w, QRgb text, Border border,
+    int maxBytes, InputMethod inputMethod, int shownBytes, QStringView spokenName)
 {
-    return {.name = name,
-        .kind = ControlKind::TextField,
-        .caption = u"",
-        .x = x,
-        .y = y,
-        .w = w,
-        .h = h,
-        .points = 10,
-        .text = text,
-        .back = kWhite,
-        .align = Align::Right,
-        .border = border,
-        .tabStop = true,
-        .maxBytes = maxBytes,
-        .inputMethod = inputMethod,
-        .narrowDigits = true,
-        .shownPixels = 18};
-}
-
-// What a screen reader calls a control whose caption does not say what it is.
-constexpr ControlRow spoken(ControlRow row, QStringView name)
-{
-    row.accessibleName = name;
-    return row;
-}
-
-// The limits start-up puts in force once the window is shown.
-constexpr ControlRow shownLimit(ControlRow row, int bytes)
-{
-    row.shownMaxBytes = bytes;
-    return row;
+    ControlRow row = ui::numberField(
+        ui::textField(name, {x, y, w, 24}, 10, text, Align::Right, border, maxBytes, inputMethod));
+    row.shownMaxBytes = shownBytes;
+    return spoken(row, spokenName);
 }
 
 constexpr ControlRow label(std::string_view name, QStringView caption, int x, int y, int w,
     double points, QRgb text, Align align)
 {
-    return {.name = name,
-        .kind = ControlKind::Label,
-        .caption = caption,
-        .x = x,
-        .y = y,
-        .w = w,
-        .h = 16,
-        .points = points,
-        .text = text,
-        .back = kSilver,
-        .align = align,
-        .shownPixels = 14};
+    return ui::label(name, caption, {x, y, w, 16}, points, text, align, 14);
 }
 
 // Option buttons of both era groups: 16 high, 9 points.
 constexpr ControlRow option(
     std::string_view name, QStringView caption, int x, int y, int w, QRgb text)
 {
-    return {.name = name,
-        .kind = ControlKind::OptionButton,
-        .caption = caption,
-        .x = x,
-        .y = y,
-        .w = w,
-        .h = 16,
-        .points = 9,
-        .text = text,
-        .back = kSilver,
-        .shownPixels = 14};
-}
-
-constexpr ControlRow firstOfGroup(ControlRow row)
-{
-    row.groupStart = true;
-    row.checked = true;
-    return row;
+    return ui::optionButton(name, caption, {x, y, w, 16}, 9, text, 14);
 }
 
 constexpr ControlRow button(std::string_view name, QStringView caption, int x, int y, int w, int h,
     double points, bool tabStop)
 {
-    return {.name = name,
-        .kind = ControlKind::PushButton,
-        .caption = caption,
-        .x = x,
-        .y = y,
-        .w = w,
-        .h = h,
-        .points = points,
-        .text = kBlack,
-        .back = kSilver,
-        .tabStop = tabStop,
-        .shownPixels = 16};
+    return ui::pushButton(name, caption, {x, y, w, h}, points, tabStop);
 }
 
 // The small "C" buttons use the proportional face.
@@ -126,54 +60,63 @@ constexpr ControlRow clearButton(std::string_view name, int x, int y)
 
 constexpr ControlRow nameField()
 {
-    ControlRow row = shownLimit(
-        field("EDIT26", 368, 8, 152, 24, kBlue, Border::Sunken, 20, InputMethod::On), 14);
-    row.align = Align::Left;
+    ControlRow row = ui::textField(
+        "EDIT26", {368, 8, 152, 24}, 10, kBlue, Align::Left, Border::Sunken, 20, InputMethod::On);
+    row.shownMaxBytes = 14;
     row.tabStop = false;
     row.noScroll = true;
-    row.narrowDigits = false;
     return row;
 }
 
 constexpr int kUnlimited = 32767;
 
 // Each control once, named for what it is; the table below gives their creation order.
-constexpr ControlRow kBirthYear = spoken(
-    shownLimit(field("EDIT1", 368, 56, 56, 24, kNavy, Border::Flat, 4, InputMethod::AlnumFull), 4),
-    u"誕生日の年");
-constexpr ControlRow kBirthMonth = spoken(
-    shownLimit(
-        field("EDIT2", 456, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::Off), 2),
-    u"誕生日の月");
-constexpr ControlRow kBirthDay = spoken(
-    shownLimit(
-        field("EDIT3", 528, 56, 40, 24, kNavy, Border::Sunken, kUnlimited, InputMethod::AlnumFull),
-        2),
-    u"誕生日の日");
-constexpr ControlRow kShownYear = spoken(
-    shownLimit(
-        field("EDIT4", 368, 104, 56, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off), 4),
-    u"表示する年");
-constexpr ControlRow kShownMonth = spoken(
-    shownLimit(
-        field("EDIT5", 456, 104, 40, 24, kBlue, Border::Sunken, kUnlimited, InputMethod::Off), 2),
-    u"表示する月");
+constexpr ControlRow kBirthYear = dateField(
+    "EDIT1", 368, 56, 56, kNavy, Border::Flat, 4, InputMethod::AlnumFull, 4, u"誕生日の年");
+constexpr ControlRow kBirthMonth = dateField(
+    "EDIT2", 456, 56, 40, kNavy, Border::Sunken, kUnlimited, InputMethod::Off, 2, u"誕生日の月");
+constexpr ControlRow kBirthDay = dateField("EDIT3", 528, 56, 40, kNavy, Border::Sunken, kUnlimited,
+    InputMethod::AlnumFull, 2, u"誕生日の日");
+constexpr ControlRow kShownYear = dateField(
+    "EDIT4", 368, 104, 56, kBlue, Border::Sunken, kUnlimited, InputMethod::Off, 4, u"表示する年");
+constexpr ControlRow kShownMonth = dateField(
+    "EDIT5", 456, 104, 40, kBlue, Border::Sunken, kUnlimited, InputMethod::Off, 2, u"表示する月");
 constexpr ControlRow kName = spoken(nameField(), u"氏名");
 
-constexpr std::array<ControlRow, engine::kEraCount> kBirthEras {
-    spoken(firstOfGroup(option("RADIO1", u"西暦", 320, 40, 48, kNavy)), u"誕生日の年号 西暦"),
-    spoken(option("RADIO2", u"平成", 432, 40, 56, kNavy), u"誕生日の年号 平成"),
-    spoken(option("RADIO3", u"昭和", 488, 40, 48, kNavy), u"誕生日の年号 昭和"),
-    spoken(option("RADIO4", u"大正", 544, 40, 48, kNavy), u"誕生日の年号 大正"),
-    spoken(option("RADIO5", u"令和", 376, 40, 56, kNavy), u"誕生日の年号 令和"),
+// Both era groups hold 西暦, 平成, 昭和, 大正, 令和 in the order of engine::Era, each era in its
+// own column; the first of a group is checked at first.
+constexpr std::array<QStringView, engine::kEraCount> kEraCaptions {
+    u"西暦", u"平成", u"昭和", u"大正", u"令和"};
+constexpr std::array<int, engine::kEraCount> kEraColumns {320, 432, 488, 544, 376};
+
+struct EraOption
+{
+    std::string_view name;
+    int w;
+    QStringView spokenName;
 };
-constexpr std::array<ControlRow, engine::kEraCount> kShownEras {
-    spoken(firstOfGroup(option("RADIO6", u"西暦", 320, 88, 56, kBlue)), u"表示の年号 西暦"),
-    spoken(option("RADIO7", u"平成", 432, 88, 56, kBlue), u"表示の年号 平成"),
-    spoken(option("RADIO8", u"昭和", 488, 88, 48, kBlue), u"表示の年号 昭和"),
-    spoken(option("RADIO9", u"大正", 544, 88, 48, kBlue), u"表示の年号 大正"),
-    spoken(option("RADIO10", u"令和", 376, 88, 48, kBlue), u"表示の年号 令和"),
-};
+
+constexpr std::array<ControlRow, engine::kEraCount> eraGroup(
+    int y, QRgb text, const std::array<EraOption, engine::kEraCount> &options)
+{
+    std::array<ControlRow, engine::kEraCount> group {};
+    for (std::size_t i = 0; i < group.size(); ++i) {
+        const EraOption &era = options[i];
+        group[i] = spoken(
+            option(era.name, kEraCaptions[i], kEraColumns[i], y, era.w, text), era.spokenName);
+    }
+    group[0] = firstOfGroup(group[0]);
+    return group;
+}
+
+constexpr auto kBirthEras = eraGroup(40, kNavy,
+    {{{"RADIO1", 48, u"誕生日の年号 西暦"}, {"RADIO2", 56, u"誕生日の年号 平成"},
+        {"RADIO3", 48, u"誕生日の年号 昭和"}, {"RADIO4", 48, u"誕生日の年号 大正"},
+        {"RADIO5", 56, u"誕生日の年号 令和"}}});
+constexpr auto kShownEras = eraGroup(88, kBlue,
+    {{{"RADIO6", 56, u"表示の年号 西暦"}, {"RADIO7", 56, u"表示の年号 平成"},
+        {"RADIO8", 48, u"表示の年号 昭和"}, {"RADIO9", 48, u"表示の年号 大正"},
+        {"RADIO10", 48, u"表示の年号 令和"}}});
 
 constexpr ControlRow kShow = button("BUTTON1", u"表示", 232, 56, 80, 48, 10, true);
 constexpr ControlRow kPreviousMonth
@@ -234,7 +177,6 @@ constexpr ui::WindowLayout kMainForm {
     .clientWidth = chart::kSurfaceSize.width(),
     .clientHeight = chart::kSurfaceSize.height(),
     .position = std::nullopt,
-    .background = kSilver,
     .controls = kControls,
 };
 

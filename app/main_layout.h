@@ -11,13 +11,6 @@
 
 #include <array>
 
-class QAbstractButton;
-
-namespace ui {
-class ByteLimitedEdit;
-class Form;
-} // namespace ui
-
 namespace app {
 
 const ui::WindowLayout &mainLayout();

@@ -12,13 +12,12 @@ namespace {
 
 using ui::Align;
 using ui::Border;
-using ui::ControlKind;
 using ui::ControlRow;
 using ui::InputMethod;
 using ui::kBlack;
 using ui::kBlue;
-using ui::kSilver;
-using ui::kWhite;
+using ui::numberField;
+using ui::spoken;
 
 // Every row k lies at y = 32 k; its controls share the columns below.
 constexpr int rowY(int row)
@@ -116,49 +115,20 @@ constexpr const RowSpokenNames &spokenNames(int row)
     return kRowSpokenNames[std::size_t(row - 1)];
 }
 
-constexpr ControlRow spoken(ControlRow row, QStringView name)
-{
-    row.accessibleName = name;
-    return row;
-}
-
 // The caption is the name; the button is too narrow to show it.
 constexpr ControlRow option(int row)
 {
     const ControlName &name = rowNames(row).option;
-    return {.name = name.name(),
-        .kind = ControlKind::OptionButton,
-        .caption = name.shown(),
-        .x = 16,
-        .y = rowY(row),
-        .w = 16,
-        .h = 24,
-        .points = 10,
-        .text = kBlack,
-        .back = kSilver,
-        .shownPixels = row > 5 ? 14 : 0,
-        .accessibleName = spokenNames(row).option.view()};
+    return spoken(ui::optionButton(name.name(), name.shown(), {16, rowY(row), 16, 24}, 10, kBlack,
+                      row > 5 ? 14 : 0),
+        spokenNames(row).option.view());
 }
 
 constexpr ControlRow field(std::string_view name, int x, int w, int row, double points, Align align,
     int maxBytes, InputMethod inputMethod)
 {
-    return {.name = name,
-        .kind = ControlKind::TextField,
-        .caption = u"",
-        .x = x,
-        .y = rowY(row),
-        .w = w,
-        .h = 24,
-        .points = points,
-        .text = kBlue,
-        .back = kWhite,
-        .align = align,
-        .border = Border::Sunken,
-        .tabStop = true,
-        .maxBytes = maxBytes,
-        .inputMethod = inputMethod,
-        .shownPixels = 18};
+    return ui::textField(
+        name, {x, rowY(row), w, 24}, points, kBlue, align, Border::Sunken, maxBytes, inputMethod);
 }
 
 constexpr ControlRow nameField(int row, double points = 10)
@@ -166,13 +136,6 @@ constexpr ControlRow nameField(int row, double points = 10)
     return spoken(
         field(rowNames(row).name.name(), 40, 144, row, points, Align::Centre, 14, InputMethod::On),
         spokenNames(row).name.view());
-}
-
-// Year, month and day fields hold numbers.
-constexpr ControlRow numberField(ControlRow row)
-{
-    row.narrowDigits = true;
-    return row;
 }
 
 constexpr ControlRow yearField(int row, double points = 10)
@@ -204,41 +167,12 @@ constexpr ControlRow dayField(int row, double points = 10)
 
 constexpr ControlRow label(std::string_view name, QStringView caption, int x, int w, Align align)
 {
-    return {.name = name,
-        .kind = ControlKind::Label,
-        .caption = caption,
-        .x = x,
-        .y = 8,
-        .w = w,
-        .h = 24,
-        .points = 10,
-        .text = kBlue,
-        .back = kSilver,
-        .align = align};
+    return ui::label(name, caption, {x, 8, w, 24}, 10, kBlue, align, 0);
 }
 
 constexpr ControlRow button(std::string_view name, QStringView caption, int x, int w, bool tabStop)
 {
-    return {.name = name,
-        .kind = ControlKind::PushButton,
-        .caption = caption,
-        .x = x,
-        .y = 352,
-        .w = w,
-        .h = 32,
-        .points = 10,
-        .text = kBlack,
-        .back = kSilver,
-        .tabStop = tabStop,
-        .shownPixels = 16};
-}
-
-constexpr ControlRow firstOption()
-{
-    ControlRow row = option(1);
-    row.groupStart = true;
-    row.checked = true;
-    return row;
+    return ui::pushButton(name, caption, {x, 352, w, 32}, 10, tabStop);
 }
 
 // EDIT6 ends the option buttons' group; on a text field that is all the flag means.
@@ -261,7 +195,7 @@ constexpr ControlRow kClearRow
 constexpr ControlRow kSaveAndPick = button("BUTTON9", u"選択・保存", 200, 200, true);
 
 constexpr auto kControls = std::to_array<ControlRow>({
-    firstOption(),
+    ui::firstOfGroup(option(1)),
     option(2),
     option(3),
     option(4),
@@ -326,7 +260,6 @@ constexpr ui::WindowLayout kForm2 {
     .clientWidth = 434,
     .clientHeight = 400,
     .position = QPoint(386, 308),
-    .background = kSilver,
     .controls = kControls,
 };
 

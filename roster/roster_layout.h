@@ -9,13 +9,6 @@
 
 #include <array>
 
-class QAbstractButton;
-
-namespace ui {
-class ByteLimitedEdit;
-class Form;
-} // namespace ui
-
 namespace roster {
 
 const ui::WindowLayout &rosterLayout();

@@ -10,7 +10,13 @@
 #include <span>
 #include <string_view>
 
+class QAbstractButton;
+
 namespace ui {
+
+// A window built from a layout, and the widgets its typed handles point at.
+class ByteLimitedEdit;
+class Form;
 
 enum class ControlKind { PushButton, OptionButton, TextField, Label };
 enum class Align { Left, Centre, Right };
@@ -46,6 +52,91 @@ struct ControlRow
     /// What a screen reader calls the control; empty: its caption.
     QStringView accessibleName {};
 };
+
+/// Where a control stands and how large it is, in client pixels.
+struct Box
+{
+    int x, y, w, h;
+};
+
+/// What every kind of control is made from; the rest keeps ControlRow's defaults.
+constexpr ControlRow control(
+    ControlKind kind, std::string_view name, QStringView caption, Box box, double points, QRgb text)
+{
+    return {.name = name,
+        .kind = kind,
+        .caption = caption,
+        .x = box.x,
+        .y = box.y,
+        .w = box.w,
+        .h = box.h,
+        .points = points,
+        .text = text};
+}
+
+/// A text field: white, a tab stop, its font set in pixels once shown.
+constexpr ControlRow textField(std::string_view name, Box box, double points, QRgb text,
+    Align align, Border border, int maxBytes, InputMethod inputMethod)
+{
+    ControlRow row = control(ControlKind::TextField, name, u"", box, points, text);
+    row.back = kWhite;
+    row.align = align;
+    row.border = border;
+    row.tabStop = true;
+    row.maxBytes = maxBytes;
+    row.inputMethod = inputMethod;
+    row.shownPixels = 18;
+    return row;
+}
+
+/// Year, month and day fields hold numbers.
+constexpr ControlRow numberField(ControlRow row)
+{
+    row.narrowDigits = true;
+    return row;
+}
+
+constexpr ControlRow label(std::string_view name, QStringView caption, Box box, double points,
+    QRgb text, Align align, int shownPixels)
+{
+    ControlRow row = control(ControlKind::Label, name, caption, box, points, text);
+    row.align = align;
+    row.shownPixels = shownPixels;
+    return row;
+}
+
+constexpr ControlRow optionButton(
+    std::string_view name, QStringView caption, Box box, double points, QRgb text, int shownPixels)
+{
+    ControlRow row = control(ControlKind::OptionButton, name, caption, box, points, text);
+    row.shownPixels = shownPixels;
+    return row;
+}
+
+/// The option button that starts a group, checked at first.
+constexpr ControlRow firstOfGroup(ControlRow row)
+{
+    row.groupStart = true;
+    row.checked = true;
+    return row;
+}
+
+/// Black text; its font set in pixels once shown.
+constexpr ControlRow pushButton(
+    std::string_view name, QStringView caption, Box box, double points, bool tabStop)
+{
+    ControlRow row = control(ControlKind::PushButton, name, caption, box, points, kBlack);
+    row.tabStop = tabStop;
+    row.shownPixels = 16;
+    return row;
+}
+
+/// What a screen reader calls a control whose caption does not say what it is.
+constexpr ControlRow spoken(ControlRow row, QStringView name)
+{
+    row.accessibleName = name;
+    return row;
+}
 
 struct WindowLayout
 {
