@@ -15,6 +15,7 @@ QString numberString(float value)
     return QString::fromStdString(engine::numberText(value));
 }
 
+// A year counted in an era carries the era's name: 平成7.
 QString yearValue(const QString &year, engine::Era era)
 {
     return era == engine::Era::Western ? year : eraName(era) % year;
@@ -61,32 +62,42 @@ QString reasonText(const engine::CheckOutcome &outcome, engine::Era era)
     return {};
 }
 
-Refusal explain(const engine::CheckOutcome &outcome, const chart::FieldTexts &texts)
+// What was typed in a field.
+QString typedText(const chart::FieldTexts &texts, engine::Field field)
 {
-    Refusal refusal;
-    refusal.field = outcome.rejected;
-    engine::Era era = engine::Era::Western;
-    switch (outcome.rejected) {
+    switch (field) {
     case engine::Field::None:
         break;
     case engine::Field::BirthYear:
-        era = texts.birthEra;
-        refusal.value = yearValue(texts.birthYear, era);
-        break;
+        return texts.birthYear;
     case engine::Field::BirthMonth:
-        refusal.value = texts.birthMonth;
-        break;
+        return texts.birthMonth;
     case engine::Field::BirthDay:
-        refusal.value = texts.birthDay;
-        break;
+        return texts.birthDay;
     case engine::Field::ShownYear:
-        era = texts.shownEra;
-        refusal.value = yearValue(texts.shownYear, era);
-        break;
+        return texts.shownYear;
     case engine::Field::ShownMonth:
-        refusal.value = texts.shownMonth;
-        break;
+        return texts.shownMonth;
     }
+    return {};
+}
+
+// The era a year field counts in; the other fields count none, as Western years do.
+engine::Era eraOf(const chart::FieldTexts &texts, engine::Field field)
+{
+    if (field == engine::Field::BirthYear)
+        return texts.birthEra;
+    if (field == engine::Field::ShownYear)
+        return texts.shownEra;
+    return engine::Era::Western;
+}
+
+Refusal explain(const engine::CheckOutcome &outcome, const chart::FieldTexts &texts)
+{
+    const engine::Era era = eraOf(texts, outcome.rejected);
+    Refusal refusal;
+    refusal.field = outcome.rejected;
+    refusal.value = yearValue(typedText(texts, outcome.rejected), era);
     refusal.reason = reasonText(outcome, era);
     return refusal;
 }
