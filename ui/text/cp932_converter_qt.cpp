@@ -9,13 +9,18 @@ namespace {
 
 constexpr const char *kCodec = "windows-31j";
 
-// A converter that has met an error goes on reporting it (resetState() leaves the
-// error of these converters set), so a new one is opened after an error.
-template <typename Converter> Converter &reusable(std::optional<Converter> &slot)
+// One conversion either way; nullopt when a character has no counterpart. A converter
+// that has met an error goes on reporting it (resetState() leaves the error of these
+// converters set), so a new one is opened after an error.
+template <typename Output, typename Converter, typename Input>
+std::optional<Output> convert(std::optional<Converter> &slot, Input input)
 {
     if (!slot || slot->hasError())
         slot.emplace(kCodec, QStringConverter::Flag::Stateless);
-    return *slot;
+    Output output = (*slot)(input);
+    if (slot->hasError())
+        return std::nullopt;
+    return output;
 }
 
 } // namespace
@@ -35,20 +40,12 @@ Cp932Converter::~Cp932Converter() = default;
 
 std::optional<QByteArray> Cp932Converter::fromText(QStringView text)
 {
-    QStringEncoder &encoder = reusable(m_state->encoder);
-    QByteArray bytes = encoder.encode(text);
-    if (encoder.hasError())
-        return std::nullopt;
-    return bytes;
+    return convert<QByteArray>(m_state->encoder, text);
 }
 
 std::optional<QString> Cp932Converter::toText(QByteArrayView bytes)
 {
-    QStringDecoder &decoder = reusable(m_state->decoder);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
+    return convert<QString>(m_state->decoder, bytes);
 }
 
 } // namespace ui::cp932
