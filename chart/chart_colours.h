@@ -5,19 +5,15 @@
 // marks), the three curves, and the weekday names of the date table.
 
 #include "engine/rhythm.h"
+#include "ui/drawing/palette.h"
 
 #include <array>
 #include <cstddef>
 
 namespace chart {
 
-inline constexpr int kBlack = 0;
-inline constexpr int kBlue = 3;
-inline constexpr int kRed = 5;
-inline constexpr int kMagenta = 7;
-inline constexpr int kGreen = 9;
-inline constexpr int kYellow = 13;
-inline constexpr int kWhite = 15;
+// The chart draws in the palette's indices: kBlack, kBlue, kRed, and so on.
+using enum ui::palette::Index;
 
 /// Row k's label and marks.
 inline constexpr std::array<int, engine::kRowCount> kRowColours {kRed, kGreen, kMagenta, kBlue,

@@ -7,35 +7,9 @@
 namespace ui {
 namespace {
 
-constexpr std::array<QRgb, 16> kPalette = {
-    0xff000000,
-    0xff808080,
-    0xff000080,
-    0xff0000ff,
-    0xff800000,
-    0xffff0000,
-    0xff800080,
-    0xffff00ff,
-    0xff008000,
-    0xff00ff00,
-    0xff008080,
-    0xff00ffff,
-    0xff808000,
-    0xffffff00,
-    0xffc0c0c0,
-    0xffffffff,
-};
-
-constexpr std::array<QRgb, 8> kTextColours = {
-    0xff000000,
-    0xff0000ff,
-    0xffff0000,
-    0xffff00ff,
-    0xff00ff00,
-    0xff00ffff,
-    0xffffff00,
-    0xffffffff,
-};
+// The grid print's text colours 0–7 are the palette's bright ones.
+constexpr std::array<int, 8> kTextColours = {palette::kBlack, palette::kBlue, palette::kRed,
+    palette::kMagenta, palette::kGreen, palette::kCyan, palette::kYellow, palette::kWhite};
 
 } // namespace
 
@@ -46,8 +20,8 @@ QRgb paletteColour(int index)
 
 QRgb textColourCode(int code)
 {
-    return code >= 0 && code < int(kTextColours.size()) ? kTextColours[size_t(code)]
-                                                        : kTextColours[0];
+    return paletteColour(code >= 0 && code < int(kTextColours.size()) ? kTextColours[size_t(code)]
+                                                                      : palette::kBlack);
 }
 
 } // namespace ui
