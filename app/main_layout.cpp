@@ -132,14 +132,23 @@ constexpr ControlRow kClearName = spoken(clearButton("BUTTON13", 536, 8), u"氏�
 constexpr ControlRow kClearBirth = spoken(clearButton("BUTTON14", 600, 56), u"誕生日を消す");
 constexpr ControlRow kClearMonth = spoken(clearButton("BUTTON15", 536, 104), u"表示年月を消す");
 
+constexpr ControlRow kBirthCaption = label("TEXT2", u"誕生日", 312, 64, 56, 9, kNavy, Align::Right);
+constexpr ControlRow kBirthYearUnit = label("TEXT3", u"年", 432, 64, 16, 10, kNavy, Align::Left);
+constexpr ControlRow kBirthMonthUnit = label("TEXT4", u"月", 504, 64, 16, 10, kNavy, Align::Left);
+constexpr ControlRow kBirthDayUnit = label("TEXT5", u"日", 576, 64, 16, 10, kNavy, Align::Left);
+constexpr ControlRow kShownCaption = label("TEXT1", u"表示", 328, 112, 32, 9, kBlue, Align::Right);
+constexpr ControlRow kShownYearUnit = label("TEXT6", u"年", 432, 112, 16, 10, kBlue, Align::Left);
+constexpr ControlRow kShownMonthUnit = label("TEXT7", u"月", 504, 112, 24, 10, kBlue, Align::Left);
+constexpr ControlRow kNameCaption = label("TEXT14", u"氏名", 312, 16, 48, 9, kBlue, Align::Right);
+
 constexpr auto kControls = std::to_array<ControlRow>({
     kBirthYear,
     kBirthMonth,
     kBirthDay,
-    label("TEXT2", u"誕生日", 312, 64, 56, 9, kNavy, Align::Right),
-    label("TEXT3", u"年", 432, 64, 16, 10, kNavy, Align::Left),
-    label("TEXT4", u"月", 504, 64, 16, 10, kNavy, Align::Left),
-    label("TEXT5", u"日", 576, 64, 16, 10, kNavy, Align::Left),
+    kBirthCaption,
+    kBirthYearUnit,
+    kBirthMonthUnit,
+    kBirthDayUnit,
     kBirthEras[0],
     kBirthEras[1],
     kBirthEras[2],
@@ -153,9 +162,9 @@ constexpr auto kControls = std::to_array<ControlRow>({
     kShownYear,
     kShownMonth,
     kClearMonth,
-    label("TEXT1", u"表示", 328, 112, 32, 9, kBlue, Align::Right),
-    label("TEXT6", u"年", 432, 112, 16, 10, kBlue, Align::Left),
-    label("TEXT7", u"月", 504, 112, 24, 10, kBlue, Align::Left),
+    kShownCaption,
+    kShownYearUnit,
+    kShownMonthUnit,
     kShow,
     kPreviousMonth,
     kNextMonth,
@@ -164,7 +173,7 @@ constexpr auto kControls = std::to_array<ControlRow>({
     kRoster,
     kName,
     kManual,
-    label("TEXT14", u"氏名", 312, 16, 48, 9, kBlue, Align::Right),
+    kNameCaption,
     kThisMonth,
     kClearName,
     kClearBirth,
