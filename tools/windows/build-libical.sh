@@ -14,14 +14,10 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 toolchain=$root/cmake/toolchain/mingw-w64-x86_64.cmake
 . "$here/debian-source.sh"
+. "$here/cached-build.sh"
 
-# The source version of the host's libical-dev (the binary may carry a +bN rebuild
-# suffix, the source does not).
-deb_version=$(dpkg-query -W -f='${source:Version}' libical-dev 2>/dev/null || true)
-if [ -z "$deb_version" ]; then
-    echo "build-libical.sh: libical-dev is not installed (tools/install-deps.sh installs it)" >&2
-    exit 1
-fi
+# The version of the host's libical-dev.
+host_source_version libical-dev
 
 # The C library alone: no GLib or C++ bindings, no ICU (RSCALE), no Berkeley DB, no
 # documentation or tests.
@@ -32,19 +28,8 @@ options=(
     -DCMAKE_DISABLE_FIND_PACKAGE_ICU=ON -DCMAKE_DISABLE_FIND_PACKAGE_BerkeleyDB=ON
 )
 
-cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}
-key=$(printf '%s\n' "${options[@]}" | cat - "$toolchain" | sha256sum | cut -c1-10)
-prefix=$cache/libical-${deb_version}-mingw-w64-x86_64-$key
-
-if [ "${1:-}" = "--print-prefix" ] || [ -f "$prefix/.complete" ]; then
-    echo "$prefix"
-    exit 0
-fi
-
-mkdir -p "$cache"
-exec 9>"$cache/.build-libical.lock"
-flock 9
-[ -f "$prefix/.complete" ] && { echo "$prefix"; exit 0; }
+cached_build_prefix libical "$deb_version"
+cached_build_lock libical "${1:-}"
 
 work=$cache/work-libical-$key
 # The archive serves the upstream tarball of libical3 but not always its Debian tarball,
@@ -60,14 +45,9 @@ build() {
     nice -n 5 cmake --build "$work/build" --parallel "${QUORVEL_QT_JOBS:-$(nproc)}" &&
     cmake --install "$work/build"
 }
-start=$(date +%s)
 # Built once into the cache, so a compiler cache would only keep a second copy.
-env -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER \
-    bash -c "$(declare -p options work toolchain prefix); $(declare -f build); build" \
-    >"$work/build.log" 2>&1 || { tail -40 "$work/build.log" >&2; exit 1; }
-seconds=$(( $(date +%s) - start ))
-printf 'libical3 %s\noptions %s\nbuild seconds %s\n' \
-    "$deb_version" "${options[*]}" "$seconds" >"$prefix/.complete"
-rm -rf "$work"
+cached_build_run "$work/build.log" \
+    env -u CMAKE_C_COMPILER_LAUNCHER -u CMAKE_CXX_COMPILER_LAUNCHER bash -c "$(declare -p options work toolchain prefix); $(declare -f build); build"
+cached_build_done libical3 "$deb_version"
 echo "libical for Windows built in $seconds s" >&2
 echo "$prefix"

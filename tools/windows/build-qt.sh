@@ -16,14 +16,11 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 toolchain=$root/cmake/toolchain/mingw-w64-x86_64.cmake
 . "$here/debian-source.sh"
+. "$here/cached-build.sh"
 
 # The source version of the host's Qt tools: the cross build runs the host's moc, rcc
 # and uic, which must match the library they generate code for.
-deb_version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev-tools 2>/dev/null || true)
-if [ -z "$deb_version" ]; then
-    echo "build-qt.sh: qt6-base-dev-tools is not installed (tools/install-deps.sh installs it)" >&2
-    exit 1
-fi
+host_source_version qt6-base-dev-tools
 upstream_version=${deb_version#*:}
 upstream_version=${upstream_version%-*}
 
@@ -41,23 +38,8 @@ options=(
     -no-feature-textodfwriter -no-feature-textmarkdownwriter
 )
 
-cache=${QUORVEL_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel}
-key=$(printf '%s\n' "${options[@]}" | cat - "$toolchain" | sha256sum | cut -c1-10)
-prefix=$cache/qt-${deb_version}-mingw-w64-x86_64-$key
-
-if [ "${1:-}" = "--print-prefix" ]; then
-    echo "$prefix"
-    exit 0
-fi
-if [ -f "$prefix/.complete" ]; then
-    echo "$prefix"
-    exit 0
-fi
-
-mkdir -p "$cache"
-exec 9>"$cache/.build-qt.lock"
-flock 9
-[ -f "$prefix/.complete" ] && { echo "$prefix"; exit 0; }
+cached_build_prefix qt "$deb_version"
+cached_build_lock qt "${1:-}"
 
 # An interrupted build goes on where it stopped.
 work=$cache/work-qt-$key
@@ -79,15 +61,11 @@ build() {
     nice -n 5 cmake --build . --parallel "${QUORVEL_QT_JOBS:-$(nproc)}" &&
     nice -n 5 cmake --install .
 }
-start=$(date +%s)
 # `set -e` does not reach into a function whose status is tested, hence the && chain.
-build >"$work/build.log" 2>&1 || { tail -40 "$work/build.log" >&2; exit 1; }
-seconds=$(( $(date +%s) - start ))
+cached_build_run "$work/build.log" build
 
 mkdir -p "$prefix/build-logs"
 cp "$work/apt/download/"*.dsc "$work/build.log" "$work/build/.ninja_log" "$prefix/build-logs/"
-printf 'qt6-base %s\noptions %s\nbuild seconds %s\n' \
-    "$deb_version" "${options[*]}" "$seconds" >"$prefix/.complete"
-rm -rf "$work"
+cached_build_done qt6-base "$deb_version"
 echo "Qt for Windows built in $((seconds / 60)) min $((seconds % 60)) s" >&2
 echo "$prefix"
