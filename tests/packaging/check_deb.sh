@@ -8,7 +8,6 @@ cpack=$1
 build=$2
 version=$3
 with_chart=$4
-id=$QUORVEL_APP_ID
 
 "$cpack" --config "$build/CPackConfig.cmake" -B "$scratch" >"$scratch/cpack.log" 2>&1 ||
     { cat "$scratch/cpack.log" >&2; fail "cpack"; finish; }
@@ -41,20 +40,13 @@ else
     fail "lintian is not installed: run tools/install-deps.sh"
 fi
 
+# The installed tree below /usr; programs and the launcher executable, the rest not.
 contents=$(dpkg-deb --contents "$deb")
-while read -r mode path; do
-    line=$(grep -E " \./$path\$" <<<"$contents")
-    [ -n "$line" ] || { fail "package lacks /$path"; continue; }
-    [ "${line%% *}" = "$mode" ] || fail "/$path has mode ${line%% *}, expected $mode"
-done < <(
-    cat <<EOT
--rwxr-xr-x usr/bin/quorvel
--rwxr-xr-x usr/bin/quorvel-launcher
--rw-r--r-- usr/share/quorvel/tamlo.pdf
--rw-r--r-- usr/share/icons/hicolor/scalable/apps/$id.svg
--rw-r--r-- usr/share/applications/$id.desktop
--rw-r--r-- usr/share/metainfo/$id.metainfo.xml
-EOT
-    [ "$with_chart" = 1 ] && echo "-rwxr-xr-x usr/bin/quorvel-chart"
-)
+while read -r path kind; do
+    mode=-rwxr-xr-x
+    [ "$kind" = data ] && mode=-rw-r--r--
+    line=$(grep -E " \./usr/$path\$" <<<"$contents")
+    [ -n "$line" ] || { fail "package lacks /usr/$path"; continue; }
+    [ "${line%% *}" = "$mode" ] || fail "/usr/$path has mode ${line%% *}, expected $mode"
+done < <(installed_files "$with_chart")
 finish

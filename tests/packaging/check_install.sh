@@ -11,22 +11,7 @@ id=$QUORVEL_APP_ID
 prefix=$scratch/prefix
 install_into "$cmake" "$build" "$prefix"
 
-# Path, then what it is: elf (a program), script (the launcher), or data (not executable).
-expected=$(
-    cat <<EOT
-bin/quorvel elf
-bin/quorvel-launcher script
-share/quorvel/tamlo.pdf data
-share/icons/hicolor/scalable/apps/$id.svg data
-share/applications/$id.desktop data
-share/metainfo/$id.metainfo.xml data
-share/doc/quorvel/copyright data
-share/doc/quorvel/changelog.gz data
-share/man/man1/quorvel.1.gz data
-share/man/man1/quorvel-launcher.1.gz data
-EOT
-    [ "$with_chart" = 1 ] && printf '%s\n' "bin/quorvel-chart elf" "share/man/man1/quorvel-chart.1.gz data"
-)
+expected=$(installed_files "$with_chart")
 
 installed=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
 wanted=$(cut -d' ' -f1 <<<"$expected" | sort)

@@ -31,6 +31,28 @@ install_into()
     }
 }
 
+# installed_files <1 if quorvel-chart is built>: each file the install puts below its
+# prefix, then what it is: elf (a program), script (the launcher), or data (not executable).
+installed_files()
+{
+    local id=$QUORVEL_APP_ID
+    cat <<EOT
+bin/quorvel elf
+bin/quorvel-launcher script
+share/quorvel/tamlo.pdf data
+share/icons/hicolor/scalable/apps/$id.svg data
+share/applications/$id.desktop data
+share/metainfo/$id.metainfo.xml data
+share/doc/quorvel/copyright data
+share/doc/quorvel/changelog.gz data
+share/man/man1/quorvel.1.gz data
+share/man/man1/quorvel-launcher.1.gz data
+EOT
+    if [ "$1" = 1 ]; then
+        printf '%s\n' "bin/quorvel-chart elf" "share/man/man1/quorvel-chart.1.gz data"
+    fi
+}
+
 finish()
 {
     if [ "$failures" -ne 0 ]; then
