@@ -10,11 +10,7 @@
 # QUORVEL_CACHE (default ~/.cache/quorvel) moves the cache.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-toolchain=$root/cmake/toolchain/mingw-w64-x86_64.cmake
-. "$here/debian-source.sh"
-. "$here/cached-build.sh"
+. "$(dirname "$0")/cached-build.sh"
 
 # The version of the host's libical-dev.
 host_source_version libical-dev

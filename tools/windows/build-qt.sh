@@ -12,11 +12,7 @@
 # nproc) sets the build's parallelism.
 set -euo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$here/../.." && pwd)
-toolchain=$root/cmake/toolchain/mingw-w64-x86_64.cmake
-. "$here/debian-source.sh"
-. "$here/cached-build.sh"
+. "$(dirname "$0")/cached-build.sh"
 
 # The source version of the host's Qt tools: the cross build runs the host's moc, rcc
 # and uic, which must match the library they generate code for.

@@ -2,7 +2,7 @@
 # Sourced by the build scripts beside it: a library built once into the cache outside the
 # tree, keyed by its version, its options ($options) and the toolchain file ($toolchain).
 # Progress goes to standard error; standard output carries the prefix alone, since the
-# Makefile takes it as a path.
+# Makefile takes it as a path. Sets toolchain and brings in debian_source.
 #
 #   host_source_version PACKAGE       sets deb_version, the source version of PACKAGE
 #   cached_build_prefix NAME VERSION  sets cache, key and prefix
@@ -11,6 +11,10 @@
 #   cached_build_run LOG COMMAND...   runs the build into LOG, sets seconds; on failure
 #                                     shows the end of the log and ends the script
 #   cached_build_done SOURCE VERSION  marks the prefix complete and drops $work
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+toolchain=$(cd "$here/../.." && pwd)/cmake/toolchain/mingw-w64-x86_64.cmake
+. "$here/debian-source.sh"
 
 # The host's package, as a source version: a binary may carry a +bN rebuild suffix, its
 # source does not.
