@@ -3,6 +3,7 @@
 // the first painted frame and the failure message.
 
 #include "app_fixture.h"
+#include "layouts/main_design.h"
 
 #include <QAbstractButton>
 #include <QClipboard>
@@ -44,73 +45,55 @@ void TestMainWindow::window()
     QCOMPARE(app.surface().size(), QSize(634, 476));
 }
 
-// Name, caption, geometry, em height after start-up, byte limit after start-up (0: none),
-// text colour, proportional face.
 void TestMainWindow::controls_data()
 {
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QRect>("geometry");
-    QTest::addColumn<int>("pixels");
-    QTest::addColumn<int>("maxBytes");
-    QTest::addColumn<QColor>("textColour");
-
-    const QColor navy(0, 0, 128), blue(0, 0, 255), black(0, 0, 0);
-    auto row
-        = [&](const char *name, const QString &caption, QRect rect, int px, int bytes,
-              QColor colour) { QTest::newRow(name) << caption << rect << px << bytes << colour; };
-    row("EDIT1", {}, {368, 56, 56, 24}, 18, 4, navy);
-    row("EDIT2", {}, {456, 56, 40, 24}, 18, 2, navy);
-    row("EDIT3", {}, {528, 56, 40, 24}, 18, 2, navy);
-    row("TEXT2", u"誕生日"_s, {312, 64, 56, 16}, 14, 0, navy);
-    row("TEXT3", u"年"_s, {432, 64, 16, 16}, 14, 0, navy);
-    row("TEXT4", u"月"_s, {504, 64, 16, 16}, 14, 0, navy);
-    row("TEXT5", u"日"_s, {576, 64, 16, 16}, 14, 0, navy);
-    row("RADIO1", u"西暦"_s, {320, 40, 48, 16}, 14, 0, navy);
-    row("RADIO2", u"平成"_s, {432, 40, 56, 16}, 14, 0, navy);
-    row("RADIO3", u"昭和"_s, {488, 40, 48, 16}, 14, 0, navy);
-    row("RADIO4", u"大正"_s, {544, 40, 48, 16}, 14, 0, navy);
-    row("RADIO5", u"令和"_s, {376, 40, 56, 16}, 14, 0, navy);
-    row("RADIO6", u"西暦"_s, {320, 88, 56, 16}, 14, 0, blue);
-    row("RADIO7", u"平成"_s, {432, 88, 56, 16}, 14, 0, blue);
-    row("RADIO8", u"昭和"_s, {488, 88, 48, 16}, 14, 0, blue);
-    row("RADIO9", u"大正"_s, {544, 88, 48, 16}, 14, 0, blue);
-    row("RADIO10", u"令和"_s, {376, 88, 48, 16}, 14, 0, blue);
-    row("EDIT4", {}, {368, 104, 56, 24}, 18, 4, blue);
-    row("EDIT5", {}, {456, 104, 40, 24}, 18, 2, blue);
-    row("BUTTON15", u"C"_s, {536, 104, 24, 24}, 16, 0, black);
-    row("TEXT1", u"表示"_s, {328, 112, 32, 16}, 14, 0, blue);
-    row("TEXT6", u"年"_s, {432, 112, 16, 16}, 14, 0, blue);
-    row("TEXT7", u"月"_s, {504, 112, 24, 16}, 14, 0, blue);
-    row("BUTTON1", u"表示"_s, {232, 56, 80, 48}, 16, 0, black);
-    row("BUTTON2", u"<<前月"_s, {8, 56, 80, 48}, 16, 0, black);
-    row("BUTTON3", u"翌月>>"_s, {152, 56, 80, 48}, 16, 0, black);
-    row("BUTTON4", u"終了"_s, {248, 8, 64, 48}, 16, 0, black);
-    row("BUTTON5", u"クリア"_s, {120, 8, 64, 48}, 16, 0, black);
-    row("BUTTON10", u"誕生日データ"_s, {8, 8, 112, 48}, 16, 0, black);
-    row("EDIT26", {}, {368, 8, 152, 24}, 18, 14, blue);
-    row("BUTTON11", u"ヘルプ"_s, {184, 8, 64, 48}, 16, 0, black);
-    row("TEXT14", u"氏名"_s, {312, 16, 48, 16}, 14, 0, blue);
-    row("BUTTON12", u"今月"_s, {88, 56, 64, 48}, 16, 0, black);
-    row("BUTTON13", u"C"_s, {536, 8, 24, 24}, 16, 0, black);
-    row("BUTTON14", u"C"_s, {600, 56, 24, 24}, 16, 0, black);
+    QTest::addColumn<int>("index"); // into the design
+    for (int i = 0; i < int(std::size(main_design::kDesign)); ++i)
+        QTest::newRow(main_design::kDesign[i].name.data()) << i;
 }
+
+namespace {
+
+// Start-up gives each kind of control its em height in pixels, and the text fields their
+// byte limits (those of the Western era in the date fields).
+int shownPixels(ui::ControlKind kind)
+{
+    switch (kind) {
+    case ui::ControlKind::TextField:
+        return 18;
+    case ui::ControlKind::PushButton:
+        return 16;
+    case ui::ControlKind::OptionButton:
+    case ui::ControlKind::Label:
+        break;
+    }
+    return 14;
+}
+
+int shownMaxBytes(const QString &name)
+{
+    static const QHash<QString, int> limits = {{u"EDIT1"_s, 4}, {u"EDIT2"_s, 2}, {u"EDIT3"_s, 2},
+        {u"EDIT4"_s, 4}, {u"EDIT5"_s, 2}, {u"EDIT26"_s, 14}};
+    return limits.value(name, 0);
+}
+
+} // namespace
 
 void TestMainWindow::controls()
 {
-    QFETCH(QString, caption);
-    QFETCH(QRect, geometry);
-    QFETCH(int, pixels);
-    QFETCH(int, maxBytes);
-    QFETCH(QColor, textColour);
+    QFETCH(int, index);
+    const ui::ControlRow &want = main_design::kDesign[index];
+    const QString name = QString::fromLatin1(QTest::currentDataTag());
+    const QString caption = want.caption.toString();
+    const QColor textColour = QColor::fromRgb(want.text);
 
     AppFixture app;
-    const QString name = QString::fromLatin1(QTest::currentDataTag());
     QWidget *widget = app.control(name.toLower()); // names are found without regard to case
     QVERIFY(widget);
     QCOMPARE(widget->objectName(), name);
-    QCOMPARE(widget->geometry(), geometry);
-    QCOMPARE(widget->font().pixelSize(), pixels);
-    QCOMPARE(app.form().maxBytes(name), maxBytes);
+    QCOMPARE(widget->geometry(), QRect(want.x, want.y, want.w, want.h));
+    QCOMPARE(widget->font().pixelSize(), shownPixels(want.kind));
+    QCOMPARE(app.form().maxBytes(name), shownMaxBytes(name));
     QCOMPARE(widget->palette().color(QPalette::WindowText).rgb() == textColour.rgb()
             || widget->palette().color(QPalette::Text).rgb() == textColour.rgb()
             || widget->palette().color(QPalette::ButtonText).rgb() == textColour.rgb(),
@@ -123,9 +106,8 @@ void TestMainWindow::controls()
         QVERIFY(!qobject_cast<QLineEdit *>(widget)->text().isEmpty()); // today's month
     else
         QVERIFY(qobject_cast<QLineEdit *>(widget)->text().isEmpty());
-    const bool proportional
-        = name == u"BUTTON13"_s || name == u"BUTTON14"_s || name == u"BUTTON15"_s;
-    QCOMPARE(widget->font().family(), proportional ? u"ＭＳ Ｐゴシック"_s : u"ＭＳ ゴシック"_s);
+    QCOMPARE(
+        widget->font().family(), want.proportional ? u"ＭＳ Ｐゴシック"_s : u"ＭＳ ゴシック"_s);
 }
 
 void TestMainWindow::creationOrder()

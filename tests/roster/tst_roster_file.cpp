@@ -58,6 +58,18 @@ QStringList values(const Roster &roster)
     return list;
 }
 
+// Written, read back and written again: the same entries, and the same bytes.
+void checkRoundTrip(const Roster &roster)
+{
+    QVERIFY(roster::writeRoster(roster));
+    const QByteArray written = fileBytes(u"tamlo.dat"_s);
+    const auto read = roster::readRoster();
+    QVERIFY(read);
+    QCOMPARE(values(*read), values(roster));
+    QVERIFY(roster::writeRoster(*read));
+    QCOMPARE(fileBytes(u"tamlo.dat"_s), written);
+}
+
 // A save file whose writes fail once a given number of bytes has gone through.
 class FailingSaveFile : public QSaveFile
 {
@@ -242,13 +254,7 @@ private Q_SLOTS:
     void roundTrip()
     {
         QFETCH(Roster, roster);
-        QVERIFY(roster::writeRoster(roster));
-        const QByteArray written = fileBytes(u"tamlo.dat"_s);
-        const auto read = roster::readRoster();
-        QVERIFY(read);
-        QCOMPARE(values(*read), values(roster));
-        QVERIFY(roster::writeRoster(*read));
-        QCOMPARE(fileBytes(u"tamlo.dat"_s), written);
+        checkRoundTrip(roster);
     }
 
     // Any text without a double quote comes back unchanged, byte for byte.
@@ -282,13 +288,9 @@ private Q_SLOTS:
             Roster roster;
             for (RosterEntry &e : roster)
                 e = {text(), text(), text(), text()};
-            QVERIFY(roster::writeRoster(roster));
-            const QByteArray written = fileBytes(u"tamlo.dat"_s);
-            const auto read = roster::readRoster();
-            QVERIFY(read);
-            QCOMPARE(values(*read), values(roster));
-            QVERIFY(roster::writeRoster(*read));
-            QCOMPARE(fileBytes(u"tamlo.dat"_s), written);
+            checkRoundTrip(roster);
+            if (QTest::currentTestFailed())
+                return;
         }
     }
 

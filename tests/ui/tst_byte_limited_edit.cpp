@@ -28,6 +28,22 @@ void type(QWidget *widget, const QString &text)
     }
 }
 
+// Two fields in a shown window, so that the focus can move from one to the other.
+struct TwoFields
+{
+    QWidget window;
+    ui::ByteLimitedEdit *edit = new ui::ByteLimitedEdit(&window);
+    ui::ByteLimitedEdit *other = new ui::ByteLimitedEdit(&window);
+
+    TwoFields()
+    {
+        auto *layout = new QVBoxLayout(&window);
+        layout->addWidget(edit);
+        layout->addWidget(other);
+        window.show();
+    }
+};
+
 void commit(QWidget *widget, const QString &preedit, const QString &committed)
 {
     QInputMethodEvent composing(preedit, {});
@@ -183,19 +199,23 @@ void TestByteLimitedEdit::inputMethodCommit()
 
 void TestByteLimitedEdit::dropping_data()
 {
-    QTest::addColumn<QString>("dropped");
+    QTest::addColumn<int>("maxBytes");
+    QTest::addColumn<QString>("dropped"); // onto "Z", at its end
     QTest::addColumn<QString>("expected");
-    QTest::newRow("plain text") << u"AB"_s << u"ZAB"_s;
-    QTest::newRow("line feed refused whole") << u"A\nB"_s << u"Z"_s;
-    QTest::newRow("cut") << u"ABCDEFGHIJKLMNOP"_s << u"ZABCDEFGHIJKLM"_s;
+
+    QTest::newRow("plain text") << 14 << u"AB"_s << u"ZAB"_s;
+    QTest::newRow("line feed refused whole") << 14 << u"A\nB"_s << u"Z"_s;
+    QTest::newRow("cut") << 14 << u"ABCDEFGHIJKLMNOP"_s << u"ZABCDEFGHIJKLM"_s;
 }
 
 void TestByteLimitedEdit::dropping()
 {
+    QFETCH(int, maxBytes);
     QFETCH(QString, dropped);
     QFETCH(QString, expected);
+
     ui::ByteLimitedEdit edit;
-    edit.setMaxBytes(14);
+    edit.setMaxBytes(maxBytes);
     edit.setText(u"Z"_s);
     QMimeData data;
     data.setText(dropped);
@@ -259,14 +279,9 @@ void TestByteLimitedEdit::programTextBypassesLimit()
 
 void TestByteLimitedEdit::ctrlTabTypesATab()
 {
-    QWidget window;
-    auto *edit = new ui::ByteLimitedEdit(&window);
-    auto *other = new ui::ByteLimitedEdit(&window);
-    auto *layout = new QVBoxLayout(&window);
-    layout->addWidget(edit);
-    layout->addWidget(other);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    TwoFields fields;
+    QVERIFY(QTest::qWaitForWindowActive(&fields.window));
+    ui::ByteLimitedEdit *edit = fields.edit;
     edit->setFocus();
     QTest::keyClicks(edit, u"a"_s);
     QTest::keyClick(edit, Qt::Key_Tab, Qt::ControlModifier);
@@ -300,19 +315,14 @@ void TestByteLimitedEdit::noScrollStopsAtVisibleWidth()
 
 void TestByteLimitedEdit::selectionStaysOnFocusLoss()
 {
-    QWidget window;
-    auto *edit = new ui::ByteLimitedEdit(&window);
-    auto *other = new ui::ByteLimitedEdit(&window);
-    auto *layout = new QVBoxLayout(&window);
-    layout->addWidget(edit);
-    layout->addWidget(other);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
+    TwoFields fields;
+    QVERIFY(QTest::qWaitForWindowActive(&fields.window));
+    ui::ByteLimitedEdit *edit = fields.edit;
     edit->setText(u"19890415"_s);
     edit->setFocus();
     edit->setSelection(6, -4);
-    other->setFocus();
-    QTRY_VERIFY(other->hasFocus());
+    fields.other->setFocus();
+    QTRY_VERIFY(fields.other->hasFocus());
     QCOMPARE(edit->selectedText(), u"8904"_s);
     QCOMPARE(edit->cursorPosition(), 2);
 }
