@@ -13,6 +13,18 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The fields of a --birth and a --month as the program reads them, checked.
+cli::CheckedRequest checked(const QString &birth, const QString &month)
+{
+    const cli::EraDate b = *cli::parseDate(birth);
+    const cli::EraDate m = *cli::parseMonth(month);
+    return cli::checkFields({b.year, b.month, b.day, b.era, m.year, m.month, m.era, {}});
+}
+
+} // namespace
+
 class TestCliCommandLine : public QObject
 {
     Q_OBJECT
@@ -211,10 +223,7 @@ void TestCliCommandLine::eraYearsConvert()
     QFETCH(QString, month);
     QFETCH(float, birthYear);
     QFETCH(float, shownYear);
-    const cli::EraDate b = *cli::parseDate(birth);
-    const cli::EraDate m = *cli::parseMonth(month);
-    const cli::CheckedRequest request
-        = cli::checkFields({b.year, b.month, b.day, b.era, m.year, m.month, m.era, {}});
+    const cli::CheckedRequest request = checked(birth, month);
     QVERIFY2(request.input, qPrintable(request.refusal->message()));
     QCOMPARE(request.input->birthYear, birthYear);
     QCOMPARE(request.input->shownYear, shownYear);
@@ -226,45 +235,41 @@ void TestCliCommandLine::refusals_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("message"); // empty: accepted
 
-    QTest::newRow("昭和63 accepted") << u"昭和63-1-1"_s << u"2026-12"_s << QString();
-    QTest::newRow("昭和64") << u"昭和64-1-1"_s << u"2026-12"_s
-                            << u"birth year 昭和64: out of range for 昭和 (1–63)"_s;
-    QTest::newRow("大正15 accepted") << u"大正15-1-1"_s << u"2026-12"_s << QString();
-    QTest::newRow("大正16") << u"大正16-1-1"_s << u"2026-12"_s
-                            << u"birth year 大正16: out of range for 大正 (1–15)"_s;
-    QTest::newRow("令和45 accepted") << u"2019-5-1"_s << u"令和45-1"_s << QString();
-    QTest::newRow("令和46") << u"令和46-1-1"_s << u"2026-12"_s
-                            << u"birth year 令和46: out of range for 令和 (1–45)"_s;
-    QTest::newRow("平成0") << u"平成0-1-1"_s << u"2026-12"_s
-                           << u"birth year 平成0: out of range for 平成 (1 or later)"_s;
-    QTest::newRow("year 0") << u"0-1-1"_s << u"2026-12"_s
-                            << u"birth year 0: not a year (1 or later)"_s;
-    QTest::newRow("year 9999 accepted") << u"9999-1-1"_s << u"9999-12"_s << QString();
-    QTest::newRow("year 10000") << u"10000-1-1"_s << u"10000-12"_s
-                                << u"birth year 10000: later than the year 9999"_s;
-    QTest::newRow("month 13") << u"2000-13-1"_s << u"2026-12"_s
-                              << u"birth month 13: not a month (1–12)"_s;
-    QTest::newRow("month 0") << u"2000-0-1"_s << u"2026-12"_s
-                             << u"birth month 0: not a month (1–12)"_s;
-    QTest::newRow("29 Feb leap") << u"2000-2-29"_s << u"2026-12"_s << QString();
-    QTest::newRow("29 Feb common")
-        << u"2023-02-29"_s << u"2026-12"_s << u"birth day 29: not a day of 2023-02 (1–28)"_s;
-    QTest::newRow("31 in June") << u"2000-6-31"_s << u"2026-12"_s
-                                << u"birth day 31: not a day of 2000-06 (1–30)"_s;
-    QTest::newRow("display 昭和64")
-        << u"1950-1-1"_s << u"昭和64-1"_s << u"month year 昭和64: out of range for 昭和 (1–63)"_s;
-    QTest::newRow("birth month shown") << u"1990-7-15"_s << u"1990-07"_s << QString();
-    QTest::newRow("before the birth month") << u"1990-7-15"_s << u"1990-06"_s
-                                            << u"birth year 1990: the month 1990-06 is before the "
-                                               u"birth month 1990-07"_s;
-    QTest::newRow("earlier year, later month")
-        << u"1990-7-15"_s << u"1989-08"_s << u"month year 1989: before the birth year 1990"_s;
-    QTest::newRow("1028 years accepted") << u"1000-1-1"_s << u"2028-1"_s << QString();
-    QTest::newRow("1029 years")
-        << u"1000-1-1"_s << u"2029-1"_s
-        << u"month year 2029: more than 1028 years after the birth year 1000"_s;
-    QTest::newRow("month 13 shown")
-        << u"2000-1-1"_s << u"2026-13"_s << u"month 13: not a month (1–12)"_s;
+    auto accepted = [](const char *tag, const char *birth, const char *month) {
+        QTest::newRow(tag) << QString::fromUtf8(birth) << QString::fromUtf8(month) << QString();
+    };
+    auto refused = [](const char *tag, const char *birth, const char *month, const char *message) {
+        QTest::newRow(tag) << QString::fromUtf8(birth) << QString::fromUtf8(month)
+                           << QString::fromUtf8(message);
+    };
+
+    accepted("昭和63 accepted", "昭和63-1-1", "2026-12");
+    refused("昭和64", "昭和64-1-1", "2026-12", "birth year 昭和64: out of range for 昭和 (1–63)");
+    accepted("大正15 accepted", "大正15-1-1", "2026-12");
+    refused("大正16", "大正16-1-1", "2026-12", "birth year 大正16: out of range for 大正 (1–15)");
+    accepted("令和45 accepted", "2019-5-1", "令和45-1");
+    refused("令和46", "令和46-1-1", "2026-12", "birth year 令和46: out of range for 令和 (1–45)");
+    refused(
+        "平成0", "平成0-1-1", "2026-12", "birth year 平成0: out of range for 平成 (1 or later)");
+    refused("year 0", "0-1-1", "2026-12", "birth year 0: not a year (1 or later)");
+    accepted("year 9999 accepted", "9999-1-1", "9999-12");
+    refused("year 10000", "10000-1-1", "10000-12", "birth year 10000: later than the year 9999");
+    refused("month 13", "2000-13-1", "2026-12", "birth month 13: not a month (1–12)");
+    refused("month 0", "2000-0-1", "2026-12", "birth month 0: not a month (1–12)");
+    accepted("29 Feb leap", "2000-2-29", "2026-12");
+    refused("29 Feb common", "2023-02-29", "2026-12", "birth day 29: not a day of 2023-02 (1–28)");
+    refused("31 in June", "2000-6-31", "2026-12", "birth day 31: not a day of 2000-06 (1–30)");
+    refused("display 昭和64", "1950-1-1", "昭和64-1",
+        "month year 昭和64: out of range for 昭和 (1–63)");
+    accepted("birth month shown", "1990-7-15", "1990-07");
+    refused("before the birth month", "1990-7-15", "1990-06",
+        "birth year 1990: the month 1990-06 is before the birth month 1990-07");
+    refused("earlier year, later month", "1990-7-15", "1989-08",
+        "month year 1989: before the birth year 1990");
+    accepted("1028 years accepted", "1000-1-1", "2028-1");
+    refused("1029 years", "1000-1-1", "2029-1",
+        "month year 2029: more than 1028 years after the birth year 1000");
+    refused("month 13 shown", "2000-1-1", "2026-13", "month 13: not a month (1–12)");
 }
 
 void TestCliCommandLine::refusals()
@@ -272,10 +277,7 @@ void TestCliCommandLine::refusals()
     QFETCH(QString, birth);
     QFETCH(QString, month);
     QFETCH(QString, message);
-    const cli::EraDate b = *cli::parseDate(birth);
-    const cli::EraDate m = *cli::parseMonth(month);
-    const cli::CheckedRequest request
-        = cli::checkFields({b.year, b.month, b.day, b.era, m.year, m.month, m.era, {}});
+    const cli::CheckedRequest request = checked(birth, month);
     if (message.isEmpty()) {
         QVERIFY2(request.input, qPrintable(request.refusal->message()));
         return;
