@@ -59,67 +59,43 @@ void TestInputCheck::rejectedField_data()
     QTest::addColumn<RawInput>("raw");
     QTest::addColumn<Field>("field");
     const float inf = HUGE_VALF;
+    auto row = [](const char *tag, int birthEra, float by, float bm, float bd, int shownEra,
+                   float sy, float sm, Field field) {
+        QTest::newRow(tag) << birthAndShown(birthEra, by, bm, bd, shownEra, sy, sm) << field;
+    };
     // Check 3.
-    QTest::newRow("birth year 0") << birthAndShown(kWestern, 0, 1, 1, kWestern, 2024, 1)
-                                  << Field::BirthYear;
-    QTest::newRow("birth year not a number (0)")
-        << birthAndShown(kWestern, 0, 0, 0, kWestern, 0, 0) << Field::BirthYear;
-    QTest::newRow("昭和 64") << birthAndShown(kShowa, 64, 1, 1, kWestern, 2024, 1)
-                             << Field::BirthYear;
-    QTest::newRow("大正 16") << birthAndShown(kTaisho, 16, 1, 1, kWestern, 2024, 1)
-                             << Field::BirthYear;
-    QTest::newRow("令和 46") << birthAndShown(kReiwa, 46, 1, 1, kWestern, 2080, 1)
-                             << Field::BirthYear;
-    QTest::newRow("平成 99999 beyond year 9999")
-        << birthAndShown(kHeisei, 99999, 1, 1, kWestern, 2024, 1) << Field::BirthYear;
-    QTest::newRow("birth year 10000")
-        << birthAndShown(kWestern, 10000, 1, 1, kWestern, 10000, 1) << Field::BirthYear;
-    QTest::newRow("birth year infinite")
-        << birthAndShown(kWestern, inf, 1, 1, kWestern, 2024, 1) << Field::BirthYear;
+    row("birth year 0", kWestern, 0, 1, 1, kWestern, 2024, 1, Field::BirthYear);
+    row("birth year not a number (0)", kWestern, 0, 0, 0, kWestern, 0, 0, Field::BirthYear);
+    row("昭和 64", kShowa, 64, 1, 1, kWestern, 2024, 1, Field::BirthYear);
+    row("大正 16", kTaisho, 16, 1, 1, kWestern, 2024, 1, Field::BirthYear);
+    row("令和 46", kReiwa, 46, 1, 1, kWestern, 2080, 1, Field::BirthYear);
+    row("平成 99999 beyond year 9999", kHeisei, 99999, 1, 1, kWestern, 2024, 1, Field::BirthYear);
+    row("birth year 10000", kWestern, 10000, 1, 1, kWestern, 10000, 1, Field::BirthYear);
+    row("birth year infinite", kWestern, inf, 1, 1, kWestern, 2024, 1, Field::BirthYear);
     // Checks 5 and 6.
-    QTest::newRow("birth month 0")
-        << birthAndShown(kWestern, 2000, 0, 1, kWestern, 2024, 1) << Field::BirthMonth;
-    QTest::newRow("birth month 13")
-        << birthAndShown(kWestern, 2000, 13, 1, kWestern, 2024, 1) << Field::BirthMonth;
-    QTest::newRow("29 Feb 2023") << birthAndShown(kWestern, 2023, 2, 29, kWestern, 2024, 1)
-                                 << Field::BirthDay;
-    QTest::newRow("29 Feb 1900") << birthAndShown(kWestern, 1900, 2, 29, kWestern, 2024, 1)
-                                 << Field::BirthDay;
-    QTest::newRow("29 Feb 平成 7 (1995)")
-        << birthAndShown(kHeisei, 7, 2, 29, kWestern, 2024, 1) << Field::BirthDay;
-    QTest::newRow("31 April") << birthAndShown(kWestern, 2000, 4, 31, kWestern, 2024, 1)
-                              << Field::BirthDay;
-    QTest::newRow("day 0") << birthAndShown(kWestern, 2000, 4, 0, kWestern, 2024, 1)
-                           << Field::BirthDay;
+    row("birth month 0", kWestern, 2000, 0, 1, kWestern, 2024, 1, Field::BirthMonth);
+    row("birth month 13", kWestern, 2000, 13, 1, kWestern, 2024, 1, Field::BirthMonth);
+    row("29 Feb 2023", kWestern, 2023, 2, 29, kWestern, 2024, 1, Field::BirthDay);
+    row("29 Feb 1900", kWestern, 1900, 2, 29, kWestern, 2024, 1, Field::BirthDay);
+    row("29 Feb 平成 7 (1995)", kHeisei, 7, 2, 29, kWestern, 2024, 1, Field::BirthDay);
+    row("31 April", kWestern, 2000, 4, 31, kWestern, 2024, 1, Field::BirthDay);
+    row("day 0", kWestern, 2000, 4, 0, kWestern, 2024, 1, Field::BirthDay);
     // Check 7.
-    QTest::newRow("displayed year 0")
-        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 0, 1) << Field::ShownYear;
-    QTest::newRow("displayed 令和 46")
-        << birthAndShown(kWestern, 2000, 1, 1, kReiwa, 46, 1) << Field::ShownYear;
-    QTest::newRow("displayed 昭和 64")
-        << birthAndShown(kWestern, 2000, 1, 1, kShowa, 64, 1) << Field::ShownYear;
-    QTest::newRow("displayed year 10000")
-        << birthAndShown(kWestern, 9999, 1, 1, kWestern, 10000, 1) << Field::ShownYear;
-    QTest::newRow("displayed year infinite")
-        << birthAndShown(kWestern, 2000, 1, 1, kWestern, inf, 1) << Field::ShownYear;
+    row("displayed year 0", kWestern, 2000, 1, 1, kWestern, 0, 1, Field::ShownYear);
+    row("displayed 令和 46", kWestern, 2000, 1, 1, kReiwa, 46, 1, Field::ShownYear);
+    row("displayed 昭和 64", kWestern, 2000, 1, 1, kShowa, 64, 1, Field::ShownYear);
+    row("displayed year 10000", kWestern, 9999, 1, 1, kWestern, 10000, 1, Field::ShownYear);
+    row("displayed year infinite", kWestern, 2000, 1, 1, kWestern, inf, 1, Field::ShownYear);
     // Checks 9 to 11.
-    QTest::newRow("month before the birth month")
-        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 2000, 4) << Field::BirthYear;
-    QTest::newRow("earlier year, earlier month")
-        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 1999, 4) << Field::BirthYear;
-    QTest::newRow("earlier year, later month")
-        << birthAndShown(kWestern, 2000, 5, 1, kWestern, 1999, 6) << Field::ShownYear;
-    QTest::newRow("1029 years apart")
-        << birthAndShown(kWestern, 1000, 1, 1, kWestern, 2029, 1) << Field::ShownYear;
-    QTest::newRow("displayed month 0")
-        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 0) << Field::ShownMonth;
-    QTest::newRow("displayed month 13")
-        << birthAndShown(kWestern, 2000, 1, 1, kWestern, 2024, 13) << Field::ShownMonth;
+    row("month before the birth month", kWestern, 2000, 5, 1, kWestern, 2000, 4, Field::BirthYear);
+    row("earlier year, earlier month", kWestern, 2000, 5, 1, kWestern, 1999, 4, Field::BirthYear);
+    row("earlier year, later month", kWestern, 2000, 5, 1, kWestern, 1999, 6, Field::ShownYear);
+    row("1029 years apart", kWestern, 1000, 1, 1, kWestern, 2029, 1, Field::ShownYear);
+    row("displayed month 0", kWestern, 2000, 1, 1, kWestern, 2024, 0, Field::ShownMonth);
+    row("displayed month 13", kWestern, 2000, 1, 1, kWestern, 2024, 13, Field::ShownMonth);
     // Order: the first failing check names the field.
-    QTest::newRow("year before month")
-        << birthAndShown(kWestern, 0, 13, 40, kWestern, 0, 13) << Field::BirthYear;
-    QTest::newRow("birth before displayed")
-        << birthAndShown(kWestern, 2000, 2, 30, kWestern, 0, 13) << Field::BirthDay;
+    row("year before month", kWestern, 0, 13, 40, kWestern, 0, 13, Field::BirthYear);
+    row("birth before displayed", kWestern, 2000, 2, 30, kWestern, 0, 13, Field::BirthDay);
 }
 
 void TestInputCheck::rejectedField()
